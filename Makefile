@@ -1,0 +1,42 @@
+# The two commands a newcomer needs: `make run` and `make test`.
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: all deps configure build run test fuzz bench format clean screenshots
+
+all: build
+
+deps:
+	./scripts/install-deps
+
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRENMOOR_SANITIZE=ON $(CMAKE_FLAGS)
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	./scripts/run-main
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# Fuzz targets need clang; they get a build tree of their own.
+fuzz: deps
+	cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DBRENMOOR_FUZZ=ON -DBRENMOOR_GUI=OFF
+	cmake --build build-fuzz -j $(JOBS)
+	./scripts/run-fuzzers build-fuzz $${FUZZ_SECONDS:-60}
+
+# Benchmarks measure an optimised build without sanitizers.
+bench: deps
+	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRENMOOR_SANITIZE=OFF -DBRENMOOR_BENCH=ON
+	cmake --build build-bench -j $(JOBS)
+	./scripts/run-benchmarks build-bench
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build build-fuzz build-bench

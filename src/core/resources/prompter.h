@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/resources/message_id.h"
+#include "core/resources/string_table.h"
+
+#include <string>
+#include <string_view>
+
+namespace brenmoor {
+
+enum class Buttons { Ok, OkCancel, YesNo };
+enum class Answer { Ok, Cancel, Yes, No };
+
+// The two modeless notice windows differ only in caption and size.
+enum class NoticeKind { SlaveAddress, BufferSize };
+
+// The one way the core talks to the user. The desktop shows message boxes and
+// the notice window, the command line prints and answers from its queue, and
+// the tests record what was shown.
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+
+    // A modal question; closing it without a choice counts as Cancel / No.
+    virtual Answer ask(std::string_view text, Buttons buttons) = 0;
+    // A modal message box with an OK button.
+    virtual void inform(std::string_view text) = 0;
+    // A modeless notice the caller does not wait for.
+    virtual void notice(std::string_view text, NoticeKind kind) = 0;
+
+    Answer ask(MessageId id, Buttons buttons) { return ask(loadString(id), buttons); }
+    void inform(MessageId id) { inform(loadString(id)); }
+};
+
+} // namespace brenmoor

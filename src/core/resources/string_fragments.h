@@ -1,0 +1,28 @@
+#pragma once
+
+#include "core/resources/message_id.h"
+
+#include <span>
+#include <string_view>
+
+namespace brenmoor {
+
+struct StringEntry {
+    MessageId id;
+    std::string_view text;
+};
+
+// Each subsystem owns one fragment of the string table, defined in
+// strings_<subsystem>.cpp. Ids without a number of their own are taken from
+// the subsystem's range:
+//   model 1000-1099, editor 1100-1299, mapping 1300-1399, serial 1400-1499,
+//   monitor 1500-1599, export 1600-1699, gui 1700-1899.
+std::span<const StringEntry> modelStrings();
+std::span<const StringEntry> editorStrings();
+std::span<const StringEntry> mappingStrings();
+std::span<const StringEntry> serialStrings();
+std::span<const StringEntry> monitorStrings();
+std::span<const StringEntry> exportStrings();
+std::span<const StringEntry> guiStrings();
+
+} // namespace brenmoor
