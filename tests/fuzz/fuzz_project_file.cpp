@@ -21,7 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::abort();
     Project reread = fresh;
     applyLoadedProject(reread, std::move(*again));
-    if (serializeProject(reread) != written || !(reread.store == project.store))
+    // Bytes, not stores: feature flags are deliberately not saved, and they
+    // decide what the unused slots hold after a load.
+    if (serializeProject(reread) != written)
         std::abort();
     return 0;
 }
