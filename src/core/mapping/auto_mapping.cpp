@@ -13,7 +13,6 @@ namespace {
 
 // Input bytes 0 and 1 carry the command and node status bytes.
 constexpr int64_t kFirstReadAddress = 2;
-constexpr int64_t kOutputBase = 0x4000;
 // The Corvan-Plus moves at most this many input and output bytes together.
 constexpr int64_t kModel12TotalBytes = 224;
 
@@ -66,7 +65,7 @@ bool anyOutside(const std::vector<Placement>& reads, const std::vector<Placement
         if (!p)
             continue;
         const int64_t end = p->address + p->size;
-        if (isRead[i] ? end > limits.input : end > kOutputBase + limits.output)
+        if (isRead[i] ? end > limits.input : end > kOutputAreaStart + limits.output)
             return true;
     }
     return false;
@@ -116,7 +115,7 @@ AutoMappingOutcome runAutoMapping(Project& project, MappingState& state, Prompte
 
     CONFIG& subnet = project.store.subnets[0];
     const std::vector<Placement> reads = chain(subnet, kReadOrder, kFirstReadAddress);
-    const std::vector<Placement> writes = chain(subnet, kWriteOrder, kOutputBase);
+    const std::vector<Placement> writes = chain(subnet, kWriteOrder, kOutputAreaStart);
 
     // The message is shown once per run, whichever check finds the overflow.
     if (anyOutside(reads, writes, *limits)) {
@@ -125,8 +124,8 @@ AutoMappingOutcome runAutoMapping(Project& project, MappingState& state, Prompte
     }
     if (project.device.model12 && !state.mappingOverflow) {
         const int64_t inputEnd = listEnd(reads, commandStatusBytes(subnet));
-        const int64_t outputEnd = listEnd(writes, kOutputBase);
-        if (inputEnd + outputEnd - kOutputBase > kModel12TotalBytes) {
+        const int64_t outputEnd = listEnd(writes, kOutputAreaStart);
+        if (inputEnd + outputEnd - kOutputAreaStart > kModel12TotalBytes) {
             prompter.inform(msg::MappingAddressExceeds);
             state.mappingOverflow = true;
         }

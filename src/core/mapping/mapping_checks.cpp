@@ -7,12 +7,10 @@
 namespace brenmoor {
 namespace {
 
-constexpr int64_t kOutputBase = 0x4000;
-
 // A command may sit in either area (a write command can take its data from
 // the input area), so its end is measured from the start of the area it is in.
 bool endsOutside(int64_t end, int64_t limit) {
-    return end <= kOutputBase - 1 ? end > limit : end - kOutputBase > limit;
+    return end <= kOutputAreaStart - 1 ? end > limit : end - kOutputAreaStart > limit;
 }
 
 } // namespace

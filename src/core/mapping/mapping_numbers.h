@@ -8,6 +8,9 @@
 
 namespace brenmoor {
 
+// The output area of the gateway's buffer starts here; below it lies the input area.
+inline constexpr int kOutputAreaStart = 0x4000;
+
 // Numbers inside store texts as the mapping tools read them: the digits up to
 // the first character that is not one (empty text reads as 0). A sign is not
 // a digit, so the "-1" of a field never set reads as 0. Values saturate far
