@@ -28,7 +28,7 @@ add_mapping_case(automap_overflow overflow.json 0 ARGS automap IN
                  EXPECT automap_overflow.txt SAVED IN ADDRESSES 2 2A 52)
 add_mapping_case(conflicts_text conflicts.json 0 ARGS conflicts IN EXPECT conflicts.txt)
 add_mapping_case(conflicts_json conflicts.json 0 ARGS conflicts IN --json EXPECT conflicts.json.txt)
-add_mapping_case(conflicts_none layout.json 0 ARGS conflicts IN --json EXPECT conflicts_none.json.txt)
+add_mapping_case(conflicts_unmapped layout.json 0 ARGS conflicts IN --json EXPECT conflicts_unmapped.json.txt)
 add_mapping_case(check_complete complete.json 0 ARGS check IN EXPECT empty.txt)
 add_mapping_case(check_unfilled layout.json 1 ARGS check IN EXPECT check_unfilled.txt)
 add_mapping_case(check_out_of_range out_of_range.json 1 ARGS check IN EXPECT check_out_of_range.txt)
