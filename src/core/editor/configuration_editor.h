@@ -120,10 +120,14 @@ class ConfigurationEditor {
     std::string rowHelp(ItemKind page, int row) const;
 
   private:
-    friend class ValueEditing;
-
     void setEnableFlags(ItemKind kind);
-    void fillPage(ItemKind kind, ItemId item);
+    void applyEditRule();
+    void editNodeAddress(int node);
+    void editStartAddress(INSTRUCTION& command);
+    void editDataCount(INSTRUCTION& command);
+    void editMapAddress(INSTRUCTION& command);
+    void storeListChoice(const std::string& choice);
+    INSTRUCTION* pageCommand();
     void removeSelectedItem(ItemId item);
     bool pageItemSelected() const;
     void markModified() { project_.marks.modified = true; }

@@ -17,8 +17,10 @@ inline constexpr int kGridCols = 2;
 inline constexpr int kLeftAlignment = 1;
 
 void fillFieldbusPage(GridControl& grid, const Project& project);
-// Returns whether the Output Pulse row is editable.
-bool fillSubnetPage(GridControl& grid, const Project& project, int subnetIndex);
+// A Modbus master's page also decides whether the Output Pulse row is
+// editable; the other protocol modes leave `pulseRowEnabled` alone.
+void fillSubnetPage(GridControl& grid, const Project& project, int subnetIndex,
+                    bool& pulseRowEnabled);
 void fillNodePage(GridControl& grid, const Project& project, int node);
 // Refreshes the command's slaveAddress and checkType first.
 void fillCommandPage(GridControl& grid, Project& project, int command);
