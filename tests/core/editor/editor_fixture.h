@@ -4,7 +4,7 @@
 #include "core/editor/configuration_editor.h"
 #include "core/editor/memory_grid.h"
 #include "core/model/project.h"
-#include "recording_prompter.h"
+#include "support/recording_prompter.h"
 
 #include <gtest/gtest.h>
 
