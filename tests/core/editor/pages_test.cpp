@@ -186,6 +186,19 @@ TEST_F(EditorTest, DataFilterCommandPage) {
     EXPECT_EQ(color(7), D);
 }
 
+TEST(GridLayout, ColumnsShareTheWidthAndAnEmptyGridKeepsItsSizes) {
+    MemoryGrid grid;
+    grid.setRows(3);
+    grid.setCols(2);
+    layoutPropertyGrid(grid, 6000);
+    EXPECT_EQ(grid.colWidth(0), 3000);
+    EXPECT_EQ(grid.colWidth(1), 3000);
+    EXPECT_EQ(grid.rowHeight(2), 300);
+    EXPECT_EQ(grid.colPos(1), 3000);
+    layoutPropertyGrid(grid, 1);
+    EXPECT_EQ(grid.colWidth(0), 3000);
+}
+
 TEST(PageHelp, TextsKeepTheirExactLineBreaks) {
     DeviceSettings plain;
     DeviceSettings flags;
