@@ -176,17 +176,18 @@ TEST_F(EditorTest, NodeAddressNoticesAndRenaming) {
     EXPECT_EQ(subnet().nodes[0].address, "12");
 }
 
-TEST_F(EditorTest, MalformedNodeAddressClearsItsCommandsUntilShown) {
+TEST_F(EditorTest, MalformedNodeAddressLeavesNodeAndCommandsAlone) {
     addNodes(1);
     setNodeAddress(1, "5");
     addCommand(1, 3);
     selectNode(1);
-    EXPECT_EQ(type(0, "05"), "5");
+    for (const char* bad : {"05", "5x", " 6"}) {
+        EXPECT_EQ(type(0, bad), "5") << bad;
+        EXPECT_EQ(cell(0), "5");
+    }
     EXPECT_EQ(subnet().nodes[0].address, "5");
-    EXPECT_EQ(subnet().commands[0].slaveAddress, "-1");
-    selectCommand(1);
     EXPECT_EQ(subnet().commands[0].slaveAddress, "5");
-    EXPECT_EQ(cell(0), "5");
+    EXPECT_TRUE(prompter.shown().empty());
 }
 
 class CommandEditTest : public EditorTest {
