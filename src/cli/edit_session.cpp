@@ -50,7 +50,7 @@ void EditSession::run(std::string_view line) {
     const auto [name, args] = splitWord(line);
     for (auto& entry : editCommandRegistry()) {
         if (entry.name == name) {
-            EditContext context{editor_, grid_, prompter_, out_};
+            EditContext context{editor_, grid_, prompter_, out_, mapping_};
             entry.run(context, args);
             return;
         }

@@ -3,6 +3,7 @@
 #include "cli/cli_prompter.h"
 #include "core/editor/configuration_editor.h"
 #include "core/editor/memory_grid.h"
+#include "core/mapping/mapping_state.h"
 
 #include <functional>
 #include <ostream>
@@ -19,6 +20,8 @@ struct EditContext {
     MemoryGrid& grid;
     CliPrompter& prompter;
     std::ostream& out;
+    // Lives as long as the session, as it lives as long as the window's run.
+    MappingState& mapping;
 };
 
 // Runs one editor command; `args` is the rest of the line after the name.
@@ -55,6 +58,7 @@ class EditSession {
     MemoryGrid grid_;
     MemoryInfoPanel info_;
     CliPrompter prompter_;
+    MappingState mapping_;
     ConfigurationEditor editor_;
     std::ostream& out_;
 };

@@ -41,14 +41,14 @@ int64_t leadingDecimal(std::string_view text) {
     return leadingNumber(text, 10);
 }
 
-int64_t leadingHex(std::string_view text) {
+int64_t leadingHexDigits(std::string_view text) {
     return leadingNumber(text, 16);
 }
 
 std::optional<int64_t> parseMapAddress(std::string_view text) {
     if (text == text::NotSet)
         return std::nullopt;
-    return leadingHex(text);
+    return leadingHexDigits(text);
 }
 
 bool isReadCode(int64_t code) {

@@ -16,7 +16,7 @@ inline constexpr int kOutputAreaStart = 0x4000;
 // a digit, so the "-1" of a field never set reads as 0. Values saturate far
 // above anything a map can hold, so arithmetic on them cannot overflow.
 int64_t leadingDecimal(std::string_view text);
-int64_t leadingHex(std::string_view text);
+int64_t leadingHexDigits(std::string_view text);
 
 // A mapping address as written by the editor or Auto Mapping; nothing when
 // the field was never set ("-1").

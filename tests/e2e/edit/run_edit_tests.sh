@@ -33,6 +33,25 @@ usage)
     "$cli" edit "$work/copy.chg" --do 'select node 1' >/dev/null 2>&1
     [ $? -eq 2 ] || fail "selecting a missing node: exit status should be 2"
     ;;
+automap)
+    # Two read commands and a write command, mapped from inside the session;
+    # the second run is cancelled and must change nothing.
+    "$cli" edit "$work/start.chg" --output "$work/mapped.chg" \
+        --do 'select subnet' --do 'add-node' --do 'select node 1' --do 'set 0 4' \
+        --do 'add-command 3' --do 'add-command 1' --do 'add-command 16' \
+        --do 'select command 1' --do 'set 3 10' --do 'select command 2' --do 'set 3 5' \
+        --do 'select command 3' --do 'set 3 4' \
+        --do 'answer ok' --do 'automap' --do 'select command 1' --do 'page' \
+        --do 'automap' >"$work/out.txt" || fail "edit automap exited with $?"
+    grep -qx 'Really want to calculate the mapping address automatically?' "$work/out.txt" \
+        || fail "the Auto Mapping question is shown"
+    grep -qx 'mapped' "$work/out.txt" || fail "the confirmed run maps"
+    grep -qx 'cancelled: automap' "$work/out.txt" || fail "the unanswered run is cancelled"
+    grep -q "$(printf '^4\tMapping Address (HEX)\t3H\t')" "$work/out.txt" \
+        || fail "command 1 (code 3) follows the code-1 command at 3"
+    "$cli" show --json "$work/mapped.chg" | grep -q '"mapAddress": "4000"' \
+        || fail "the write command is mapped at 4000"
+    ;;
 limits)
     {
         echo "select subnet"
