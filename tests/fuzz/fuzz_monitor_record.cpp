@@ -41,6 +41,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     const std::span<const uint8_t> bytes(data + 1, size - 1);
     checkRecord(bytes);
+    // The gateway's side reads answers from the same kind of stream.
+    const ParsedAnswer answer = parseAnswer(bytes);
+    check(answer.consumed <= bytes.size());
+    if (answer.kind == ParsedAnswer::Kind::Write)
+        check(encodeWriteRequest(answer.request).size() == answer.consumed);
 
     MonitorSession session;
     if ((data[0] & 1) == 0) {

@@ -51,6 +51,30 @@ std::vector<uint8_t> encodeWriteRequest(const WriteRequest& request) {
     return bytes;
 }
 
+ParsedAnswer parseAnswer(std::span<const uint8_t> bytes) {
+    constexpr size_t kWriteHeaderBytes = 4;
+    ParsedAnswer answer;
+    if (bytes.empty())
+        return answer;
+    if (bytes[0] == kContinueByte) {
+        answer.kind = ParsedAnswer::Kind::Continue;
+        answer.consumed = 1;
+        return answer;
+    }
+    if (bytes[0] != kWriteRequestByte) {
+        answer.kind = ParsedAnswer::Kind::Invalid;
+        return answer;
+    }
+    if (bytes.size() < kWriteHeaderBytes || bytes.size() < kWriteHeaderBytes + bytes[3])
+        return answer;
+    answer.kind = ParsedAnswer::Kind::Write;
+    answer.request.address = static_cast<uint16_t>(bytes[1] << 8 | bytes[2]);
+    const auto data = bytes.subspan(kWriteHeaderBytes, bytes[3]);
+    answer.request.data.assign(data.begin(), data.end());
+    answer.consumed = kWriteHeaderBytes + data.size();
+    return answer;
+}
+
 SendInput checkSendInput(std::string_view addressText, std::string_view dataText) {
     if (addressText.empty() || dataText.empty())
         return refuse(msg::PleaseComplete);

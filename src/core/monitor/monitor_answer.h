@@ -2,7 +2,9 @@
 
 #include "core/resources/outcome.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -33,6 +35,21 @@ struct WriteRequest {
 std::vector<uint8_t> continueAnswer();
 // 0x01, address high byte, low byte, byte count, the bytes.
 std::vector<uint8_t> encodeWriteRequest(const WriteRequest& request);
+
+// The gateway's side of the answer, read from a stream that may hold part of
+// an answer or several answers.
+struct ParsedAnswer {
+    enum class Kind {
+        Continue,
+        Write,
+        NeedMore, // the bytes so far start a valid answer
+        Invalid   // the first byte is neither 0x00 nor 0x01
+    } kind = Kind::NeedMore;
+    WriteRequest request; // for Write
+    size_t consumed = 0;  // bytes the answer took; 0 for NeedMore and Invalid
+};
+
+ParsedAnswer parseAnswer(std::span<const uint8_t> bytes);
 
 struct SendInput {
     Outcome outcome; // the first check that failed, with its message

@@ -61,6 +61,14 @@ std::optional<MonitorRecord> decodeRecord(std::span<const uint8_t> bytes) {
     return record;
 }
 
+std::vector<uint8_t> encodeRecord(const MonitorRecord& record) {
+    std::vector<uint8_t> bytes{
+        record.state, record.slaveAddress, static_cast<uint8_t>(record.startingAddress >> 8),
+        static_cast<uint8_t>(record.startingAddress & 0xFF), record.dataCount};
+    bytes.insert(bytes.end(), record.data.begin(), record.data.end());
+    return bytes;
+}
+
 std::string_view stateText(uint8_t state) {
     return state < kStateTexts.size() ? loadString(kStateTexts[state]) : std::string_view{};
 }

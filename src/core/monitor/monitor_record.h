@@ -46,6 +46,11 @@ RecordKind recordKind(uint8_t state);
 // it. Nothing for an empty read.
 std::optional<MonitorRecord> decodeRecord(std::span<const uint8_t> bytes);
 
+// The bytes the gateway sends for a record (the simulated gateway's side);
+// decodeRecord(encodeRecord(r)) gives r back when r.data holds r.dataCount
+// bytes and fits in one read.
+std::vector<uint8_t> encodeRecord(const MonitorRecord& record);
+
 // The four texts of a listed row, in column order.
 struct MonitorRow {
     std::string state;

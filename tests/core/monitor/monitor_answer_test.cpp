@@ -8,6 +8,8 @@
 namespace brenmoor::monitor {
 namespace {
 
+const WriteRequest kRequestForStream{0x4010, {0xAA, 0xBB}};
+
 MessageId refusal(std::string_view address, std::string_view data) {
     const SendInput input = checkSendInput(address, data);
     EXPECT_FALSE(input.outcome) << address << " / " << data;
@@ -76,6 +78,25 @@ TEST(MonitorAnswerTest, MoreBytesThanTheCountByteCanCarryAreRefused) {
     EXPECT_EQ(encodeWriteRequest(accepted("4000", data))[3], 255);
     data += "cd";
     EXPECT_EQ(refusal("4000", data), msg::InputFormatIncorrect);
+}
+
+TEST(MonitorAnswerTest, GatewaySideReadsAnswersFromAStream) {
+    std::vector<uint8_t> stream{0x00};
+    const auto request = encodeWriteRequest(kRequestForStream);
+    stream.insert(stream.end(), request.begin(), request.end());
+
+    ParsedAnswer answer = parseAnswer(stream);
+    EXPECT_EQ(answer.kind, ParsedAnswer::Kind::Continue);
+    EXPECT_EQ(answer.consumed, 1u);
+    const std::span<const uint8_t> rest = std::span(stream).subspan(answer.consumed);
+    // Every strict prefix of the write request asks for more.
+    for (size_t n = 1; n < rest.size(); ++n)
+        EXPECT_EQ(parseAnswer(rest.first(n)).kind, ParsedAnswer::Kind::NeedMore) << n;
+    answer = parseAnswer(rest);
+    EXPECT_EQ(answer.kind, ParsedAnswer::Kind::Write);
+    EXPECT_EQ(answer.request, kRequestForStream);
+    EXPECT_EQ(answer.consumed, rest.size());
+    EXPECT_EQ(parseAnswer(std::vector<uint8_t>{0x02, 0x00}).kind, ParsedAnswer::Kind::Invalid);
 }
 
 } // namespace

@@ -86,6 +86,13 @@ TEST(MonitorRecordTest, AtMost200BytesAreRead) {
     EXPECT_EQ(decoded(bytes).data.size(), kMaxRecordBytes - kRecordHeaderBytes);
 }
 
+TEST(MonitorRecordTest, EncodedRecordsDecodeToThemselves) {
+    const MonitorRecord record{kStateCorrect, 9, 0x4001, 3, {0x01, 0x02, 0x03}};
+    EXPECT_EQ(encodeRecord(record),
+              (std::vector<uint8_t>{0x00, 0x09, 0x40, 0x01, 0x03, 0x01, 0x02, 0x03}));
+    EXPECT_EQ(decodeRecord(encodeRecord(record)), record);
+}
+
 TEST(MonitorRecordTest, SaveBlockLinesEndWithCrLf) {
     EXPECT_EQ(saveBlock(decoded({0x00, 0x05, 0x00, 0x10, 0x03, 0x0A, 0x0B, 0x0C})),
               "State\t\tCorrect response\r\n"
