@@ -88,6 +88,15 @@ void convertOldText(std::string& field, std::string_view from, std::string_view 
 
 } // namespace
 
+NODE defaultNode() { return NODE{std::string(text::NotSet), std::string(text::NewNode)}; }
+
+INSTRUCTION defaultInstruction(const DeviceSettings& settings) {
+    INSTRUCTION command;
+    command.scanType = text::FastScan;
+    command.swapMode = settings.dataFilter ? text::FullWord : text::NoSwap;
+    return command;
+}
+
 void ResetToDefaults(ParameterStore& store, const DeviceSettings& settings) {
     store.fieldbus = defaultFieldbus();
     store.subnets[0].doubleFaultClear = text::Open;
@@ -99,15 +108,8 @@ void ResetToDefaults(ParameterStore& store, const DeviceSettings& settings) {
         subnet.slave = defaultSlave();
         subnet.custom = defaultCustom();
         resetCommon(subnet.common);
-        for (NODE& node : subnet.nodes) {
-            node.address = text::NotSet;
-            node.name = text::NewNode;
-        }
-        for (INSTRUCTION& command : subnet.commands) {
-            command = INSTRUCTION{};
-            command.scanType = text::FastScan;
-            command.swapMode = settings.dataFilter ? text::FullWord : text::NoSwap;
-        }
+        subnet.nodes.fill(defaultNode());
+        subnet.commands.fill(defaultInstruction(settings));
     }
     if (settings.commonMode)
         store.subnets[0].protocolMode = text::CommonMode;

@@ -148,6 +148,10 @@ struct DeviceSettings;
 // what they hold.
 void ResetToDefaults(ParameterStore& store, const DeviceSettings& settings);
 
+// What a node or command slot holds when it is not in use.
+NODE defaultNode();
+INSTRUCTION defaultInstruction(const DeviceSettings& settings);
+
 // Fresh records for saving: every field, the nodes and commands in use only.
 ProjectRecords CopyToRecords(const ParameterStore& store);
 

@@ -6,6 +6,7 @@
 #include "core/resources/messages_model.h"
 #include "core/resources/string_table.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -313,6 +314,13 @@ std::optional<LoadedProject> parseProject(std::span<const uint8_t> bytes,
             return std::nullopt;
     }
     setModelFlagsFromCode(loaded.device);
+    // The slots a file does not fill hold what a reset store holds, so that a
+    // configuration saved and read again is the same store, unused slots too.
+    for (CONFIG& config : loaded.records.configs) {
+        std::fill(config.nodes.begin() + config.nodeCount, config.nodes.end(), defaultNode());
+        std::fill(config.commands.begin() + config.commandCount, config.commands.end(),
+                  defaultInstruction(loaded.device));
+    }
     return loaded;
 }
 

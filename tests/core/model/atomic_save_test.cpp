@@ -1,0 +1,89 @@
+// Saving never destroys the previous file.
+#include "core/model/project_file.h"
+#include "project_fixtures.h"
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace brenmoor {
+namespace {
+
+size_t filesIn(const std::filesystem::path& folder) {
+    size_t count = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder))
+        ++count;
+    return count;
+}
+
+TEST(AtomicSave, ReplacesTheFileAndLeavesNoTemporaryBehind) {
+    test::TempDir dir;
+    const std::string path = dir.file("plant.chg");
+    test::writeBytes(path, {1, 2, 3});
+    ::chmod(path.c_str(), 0640);
+    const Project project = makeNewProject();
+    ASSERT_TRUE(saveProjectFile(project, path).ok());
+    EXPECT_EQ(test::readBytes(path), serializeProject(project));
+    EXPECT_EQ(filesIn(dir.path()), 1u);
+    struct stat info {};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u) << "the old file's permissions are kept";
+}
+
+TEST(AtomicSave, SavingThroughALinkReplacesItsTarget) {
+    test::TempDir dir;
+    const std::string target = dir.file("real.chg");
+    const std::string link = dir.file("link.chg");
+    test::writeBytes(target, {1});
+    std::filesystem::create_symlink(target, link);
+    ASSERT_TRUE(saveProjectFile(makeNewProject(), link).ok());
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(test::readBytes(target), serializeProject(makeNewProject()));
+}
+
+// The file-size limit makes the write fail half-way, the way a full disk does.
+TEST(AtomicSave, AFailedWriteKeepsTheOldFile) {
+    test::TempDir dir;
+    const std::string path = dir.file("plant.chg");
+    const std::vector<uint8_t> old = {9, 8, 7, 6};
+    test::writeBytes(path, old);
+
+    struct rlimit saved {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit tiny = saved;
+    tiny.rlim_cur = 100;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    const Outcome outcome = saveProjectFile(test::makeFullProject(), path);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(outcome.ok());
+    EXPECT_EQ(outcome.message(), "Disk full while accessing " + path + ".");
+    EXPECT_EQ(test::readBytes(path), old);
+    EXPECT_EQ(filesIn(dir.path()), 1u) << "the temporary file is removed";
+}
+
+TEST(AtomicSave, MissingFolderIsReportedWithTheFileName) {
+    test::TempDir dir;
+    const std::string path = dir.file("no/such/folder.chg");
+    const Outcome outcome = saveProjectFile(makeNewProject(), path);
+    EXPECT_FALSE(outcome.ok());
+    EXPECT_EQ(outcome.message(), path + " was not found.");
+}
+
+TEST(AtomicSave, ADirectoryIsNotReplaced) {
+    test::TempDir dir;
+    std::filesystem::create_directory(dir.file("folder.chg"));
+    const Outcome outcome = saveProjectFile(makeNewProject(), dir.file("folder.chg"));
+    EXPECT_EQ(outcome.message(), "Access to " + dir.file("folder.chg") + " was denied.");
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder.chg")));
+    EXPECT_EQ(filesIn(dir.path()), 1u);
+}
+
+} // namespace
+} // namespace brenmoor
