@@ -176,9 +176,8 @@ const WorksheetContent* WorkbookContent::sheet(std::string_view name) const {
 
 WorkbookContent buildWorkbookContent(const DeviceSettings& device, ParameterStore& store) {
     WorkbookContent content;
-    // The command list goes first so the checkType refresh is done before
-    // anything else reads the store; the sheets still appear as a reader
-    // expects them, fieldbus first.
+    // The command list is built first: it brings checkType up to date in the
+    // store. The sheets still appear fieldbus first, as in the tree.
     WorksheetContent commands = commandListSheet(device, store);
     content.sheets.push_back(fieldbusSheet(store.fieldbus));
     content.sheets.push_back(subnetSheet(device, store.subnets[0]));
