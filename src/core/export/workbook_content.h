@@ -1,0 +1,50 @@
+#pragma once
+
+#include "core/model/device_settings.h"
+#include "core/model/parameter_store.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace brenmoor {
+
+// One cell of the exported workbook. Rows and columns count from 1 the way a
+// spreadsheet names them: A2 is row 2, column 1. Every value is text; an
+// empty text is an empty cell.
+struct WorkbookCell {
+    int row = 0;
+    int column = 0;
+    std::string text;
+
+    friend bool operator==(const WorkbookCell&, const WorkbookCell&) = default;
+};
+
+// A sheet's cells, row 1 being its header row.
+struct WorksheetContent {
+    std::string name;
+    std::vector<WorkbookCell> cells;
+
+    // The text at (row, column); empty for a cell that was never written.
+    std::string_view text(int row, int column) const;
+    // Whether the cell was written at all (an empty text counts).
+    bool has(int row, int column) const;
+};
+
+// The whole workbook, sheets in the order they appear in the file.
+struct WorkbookContent {
+    std::vector<WorksheetContent> sheets;
+
+    // The sheet of that name, or nothing.
+    const WorksheetContent* sheet(std::string_view name) const;
+};
+
+inline constexpr int kHeaderRow = 1;
+
+// Lays the configuration out as the "Fieldbus", "Subnet" and "Command List"
+// sheets. Like showing a command's page, listing the commands first brings
+// every command's `checkType` up to date with its subnet's transmission mode;
+// that is the only change made to the store.
+WorkbookContent buildWorkbookContent(const DeviceSettings& device, ParameterStore& store);
+
+} // namespace brenmoor
