@@ -28,7 +28,9 @@ const QString kYes = QStringLiteral("Yes(&Y)");
 const QString kNo = QStringLiteral("No(&N)");
 const QString kCancel = QStringLiteral("Cancel");
 
-int nodeCount(CMainFrame& frame) { return frame.document().project().store.subnets[0].nodeCount; }
+int nodeCount(CMainFrame& frame) {
+    return frame.document().project().store.subnets[0].nodeCount;
+}
 } // namespace
 
 class DocumentTests : public QObject {
@@ -221,9 +223,9 @@ class DocumentTests : public QObject {
     void startUpOpensTheFileNamedOnTheCommandLine() {
         const QString path = writeProjectWithTwoNodes();
         CModbusConfigApp app;
-        CModbusConfigApp::Options options =
-            CModbusConfigApp::parse({QStringLiteral("brenmoor"), QStringLiteral("--no-select-device"),
-                                     QStringLiteral("--select"), QStringLiteral("node 2"), path});
+        CModbusConfigApp::Options options = CModbusConfigApp::parse(
+            {QStringLiteral("brenmoor"), QStringLiteral("--no-select-device"),
+             QStringLiteral("--select"), QStringLiteral("node 2"), path});
         QCOMPARE(options.file, path);
         QVERIFY(!options.selectDevice);
         QCOMPARE(app.start(options), -1);
@@ -246,11 +248,11 @@ class DocumentTests : public QObject {
     void startUpWithAnUnreadableFileFails() {
         CModbusConfigApp app;
         answerNextModal(QStringLiteral("OK"));
-        const int code = app.start(CModbusConfigApp::parse(
-            {QStringLiteral("brenmoor"), QStringLiteral("--no-select-device"), file("absent.chg")}));
+        const int code = app.start(
+            CModbusConfigApp::parse({QStringLiteral("brenmoor"),
+                                     QStringLiteral("--no-select-device"), file("absent.chg")}));
         QCOMPARE(code, 1);
     }
-
 };
 
 QTEST_MAIN(DocumentTests)

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 #include <QTimer>
 

@@ -184,7 +184,8 @@ class ViewTests : public QObject {
 
         clickCell(0, 1);
         typeIntoEditBox(QStringLiteral("12"));
-        QCOMPARE(view().treeWidget()->topLevelItem(1)->child(0)->text(0), QStringLiteral("Node-12"));
+        QCOMPARE(view().treeWidget()->topLevelItem(1)->child(0)->text(0),
+                 QStringLiteral("Node-12"));
         QCOMPARE(subnet().commands[0].slaveAddress, std::string("12"));
     }
 
@@ -264,6 +265,7 @@ class ViewTests : public QObject {
             for (const int row : {4, 7}) {
                 list->setCurrentRow(row);
                 const QRect rect = list->visualItemRect(list->item(row));
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
                 QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
             }
             QVERIFY(dialog->isVisible());
@@ -306,14 +308,12 @@ class ViewTests : public QObject {
         if (!grid()->hasFocus())
             QSKIP("the platform gives no keyboard focus");
         const QPoint inside = grid()->viewport()->rect().center();
-        QWheelEvent away(inside, grid()->viewport()->mapToGlobal(inside), QPoint(),
-                         QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
-                         false);
+        QWheelEvent away(inside, grid()->viewport()->mapToGlobal(inside), QPoint(), QPoint(0, -120),
+                         Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(grid()->viewport(), &away);
         QCOMPARE(grid()->topRow(), 1);
         QWheelEvent towards(inside, grid()->viewport()->mapToGlobal(inside), QPoint(),
-                            QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
-                            false);
+                            QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(grid()->viewport(), &towards);
         QApplication::sendEvent(grid()->viewport(), &towards);
         QCOMPARE(grid()->topRow(), 0);

@@ -82,12 +82,15 @@ constexpr StringEntry kEntries[] = {
     {msg::AboutTitle, "About Software Brenmoor"},
     {msg::AboutProduct, "Gateway Configuration Software Brenmoor"},
     {msg::AboutVersion, "Version 3.1.8"},
-    {msg::AboutContact, "Kestrin\nTechnical support: support@kestrin.example\nPhone: +00 000 000 0000"},
+    {msg::AboutContact,
+     "Kestrin\nTechnical support: support@kestrin.example\nPhone: +00 000 000 0000"},
     {msg::AboutLink, "https://www.kestrin.example/"},
     {msg::HelpTitle, "Brenmoor Help"},
 };
 } // namespace
 
-std::span<const StringEntry> guiStrings() { return kEntries; }
+std::span<const StringEntry> guiStrings() {
+    return kEntries;
+}
 
 } // namespace brenmoor

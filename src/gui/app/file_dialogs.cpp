@@ -8,7 +8,9 @@
 namespace brenmoor::gui {
 
 namespace {
-QStringList filters() { return {qtext(msg::FilterConfigFile), qtext(msg::FilterAllFiles)}; }
+QStringList filters() {
+    return {qtext(msg::FilterConfigFile), qtext(msg::FilterAllFiles)};
+}
 } // namespace
 
 QString QtFileDialogs::openFileName(QWidget* parent) {

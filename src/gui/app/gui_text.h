@@ -14,6 +14,8 @@ inline QString qtext(std::string_view text) {
 }
 
 // A text of the program's string table.
-inline QString qtext(MessageId id) { return qtext(loadString(id)); }
+inline QString qtext(MessageId id) {
+    return qtext(loadString(id));
+}
 
 } // namespace brenmoor::gui

@@ -32,7 +32,9 @@
 
 // The resources are built into the static library: registering them needs a
 // call from outside any namespace.
-static void registerBuiltInResources() { Q_INIT_RESOURCE(brenmoor); }
+static void registerBuiltInResources() {
+    Q_INIT_RESOURCE(brenmoor);
+}
 
 namespace brenmoor::gui {
 
@@ -109,13 +111,16 @@ void CMainFrame::createMenus() {
 
     QMenu* edit = menuBar()->addMenu(qtext(msg::MenuEdit));
     edit->addAction(makeAction(cmd::AddNode, qtext(msg::MenuAddNode), &CMainFrame::onAddNode));
-    edit->addAction(makeAction(cmd::DeleteNode, qtext(msg::MenuDeleteNode), &CMainFrame::onDeleteNode));
-    edit->addAction(makeAction(cmd::AddCommand, qtext(msg::MenuAddCommand), &CMainFrame::onAddCommand));
     edit->addAction(
-        makeAction(cmd::DeleteCommand, qtext(msg::MenuDeleteCommand), &CMainFrame::onDeleteCommand));
+        makeAction(cmd::DeleteNode, qtext(msg::MenuDeleteNode), &CMainFrame::onDeleteNode));
+    edit->addAction(
+        makeAction(cmd::AddCommand, qtext(msg::MenuAddCommand), &CMainFrame::onAddCommand));
+    edit->addAction(makeAction(cmd::DeleteCommand, qtext(msg::MenuDeleteCommand),
+                               &CMainFrame::onDeleteCommand));
     edit->addSeparator();
     edit->addAction(makeAction(cmd::CopyNode, qtext(msg::MenuCopyNode), &CMainFrame::onCopyNode));
-    edit->addAction(makeAction(cmd::PasteNode, qtext(msg::MenuPasteNode), &CMainFrame::onPasteNode));
+    edit->addAction(
+        makeAction(cmd::PasteNode, qtext(msg::MenuPasteNode), &CMainFrame::onPasteNode));
     connect(edit, &QMenu::aboutToShow, this, &CMainFrame::updateCommandUi);
 
     QMenu* tools = menuBar()->addMenu(qtext(msg::MenuTools));
@@ -129,12 +134,13 @@ void CMainFrame::createMenus() {
         makeAction(cmd::AutoMapping, qtext(msg::MenuAutoMapping), &CMainFrame::onAutoMapping));
     tools->addAction(
         makeAction(cmd::ExportExcel, qtext(msg::MenuExportExcel), &CMainFrame::onExportExcel));
-    tools->addAction(
-        makeAction(cmd::MonitorIoData, qtext(msg::MenuMonitorIoData), &CMainFrame::onMonitorIoData));
+    tools->addAction(makeAction(cmd::MonitorIoData, qtext(msg::MenuMonitorIoData),
+                                &CMainFrame::onMonitorIoData));
     connect(tools, &QMenu::aboutToShow, this, &CMainFrame::updateCommandUi);
 
     QMenu* help = menuBar()->addMenu(qtext(msg::MenuHelp));
-    help->addAction(makeAction(cmd::HelpContent, qtext(msg::MenuContent), &CMainFrame::onHelpContent));
+    help->addAction(
+        makeAction(cmd::HelpContent, qtext(msg::MenuContent), &CMainFrame::onHelpContent));
     help->addAction(makeAction(cmd::AppAbout, qtext(msg::MenuAbout), &CMainFrame::onAbout));
 }
 
@@ -144,12 +150,18 @@ void CMainFrame::createToolBar() {
         int command;
     };
     static constexpr Button kButtons[] = {
-        {msg::ToolNew, cmd::FileNew},         {msg::ToolSave, cmd::FileSave},
-        {msg::ToolOpen, cmd::FileOpen},       {msg::ToolAddNode, cmd::AddNode},
-        {msg::ToolDelNode, cmd::DeleteNode},  {msg::ToolAddCmd, cmd::AddCommand},
-        {msg::ToolDelCmd, cmd::DeleteCommand}, {msg::ToolUpload, cmd::Upload},
-        {msg::ToolDownload, cmd::Download},   {msg::ToolAutoMap, cmd::AutoMapping},
-        {msg::ToolConflict, cmd::ConflictDetection}, {msg::ToolExport, cmd::ExportExcel},
+        {msg::ToolNew, cmd::FileNew},
+        {msg::ToolSave, cmd::FileSave},
+        {msg::ToolOpen, cmd::FileOpen},
+        {msg::ToolAddNode, cmd::AddNode},
+        {msg::ToolDelNode, cmd::DeleteNode},
+        {msg::ToolAddCmd, cmd::AddCommand},
+        {msg::ToolDelCmd, cmd::DeleteCommand},
+        {msg::ToolUpload, cmd::Upload},
+        {msg::ToolDownload, cmd::Download},
+        {msg::ToolAutoMap, cmd::AutoMapping},
+        {msg::ToolConflict, cmd::ConflictDetection},
+        {msg::ToolExport, cmd::ExportExcel},
         {msg::ToolDebug, cmd::MonitorIoData},
     };
     toolBar_ = addToolBar(qtext(msg::AppTitle));
@@ -217,13 +229,15 @@ void CMainFrame::setUpNews() {
     // The maker's pages open in the user's browser, and only while the
     // network is there.
     connect(news_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
-        if (internetReachable_ && (url.scheme() == QLatin1String("http") ||
-                                   url.scheme() == QLatin1String("https")))
+        if (internetReachable_ &&
+            (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https")))
             QDesktopServices::openUrl(url);
     });
 }
 
-void CMainFrame::checkReachability() { internetReachable_ = networkLooksReachable() ? 1 : 0; }
+void CMainFrame::checkReachability() {
+    internetReachable_ = networkLooksReachable() ? 1 : 0;
+}
 
 void CMainFrame::updateCommandUi() {
     ConfigurationEditor& editor = view_->editor();
@@ -240,10 +254,18 @@ void CMainFrame::updateCommandUi() {
 
 // --- File --------------------------------------------------------------------
 
-void CMainFrame::onFileNew() { doc_->onFileNew(); }
-void CMainFrame::onFileOpen() { doc_->onFileOpen(); }
-void CMainFrame::onFileSave() { doc_->onFileSave(); }
-void CMainFrame::onFileSaveAs() { doc_->onFileSaveAs(); }
+void CMainFrame::onFileNew() {
+    doc_->onFileNew();
+}
+void CMainFrame::onFileOpen() {
+    doc_->onFileOpen();
+}
+void CMainFrame::onFileSave() {
+    doc_->onFileSave();
+}
+void CMainFrame::onFileSaveAs() {
+    doc_->onFileSaveAs();
+}
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (doc_->canExit())
@@ -254,11 +276,21 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 
 // --- Edit --------------------------------------------------------------------
 
-void CMainFrame::onAddNode() { view_->addNode(); }
-void CMainFrame::onDeleteNode() { view_->deleteNode(MenuVariant::EditMenu); }
-void CMainFrame::onDeleteCommand() { view_->deleteCommand(MenuVariant::EditMenu); }
-void CMainFrame::onCopyNode() { view_->copyNode(); }
-void CMainFrame::onPasteNode() { view_->pasteNode(); }
+void CMainFrame::onAddNode() {
+    view_->addNode();
+}
+void CMainFrame::onDeleteNode() {
+    view_->deleteNode(MenuVariant::EditMenu);
+}
+void CMainFrame::onDeleteCommand() {
+    view_->deleteCommand(MenuVariant::EditMenu);
+}
+void CMainFrame::onCopyNode() {
+    view_->copyNode();
+}
+void CMainFrame::onPasteNode() {
+    view_->pasteNode();
+}
 
 void CMainFrame::onAddCommand() {
     CDIns dialog(this);
@@ -270,7 +302,9 @@ void CMainFrame::onAddCommand() {
 
 // --- Help --------------------------------------------------------------------
 
-void CMainFrame::onHelpContent() { openHelp(this); }
+void CMainFrame::onHelpContent() {
+    openHelp(this);
+}
 
 void CMainFrame::onAbout() {
     AboutDialog about(this);

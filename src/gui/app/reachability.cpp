@@ -33,7 +33,8 @@ bool networkLooksReachable() {
     const auto interfaces = QNetworkInterface::allInterfaces();
     for (const QNetworkInterface& interface : interfaces) {
         const auto flags = interface.flags();
-        if (flags.testFlag(QNetworkInterface::IsUp) && flags.testFlag(QNetworkInterface::IsRunning) &&
+        if (flags.testFlag(QNetworkInterface::IsUp) &&
+            flags.testFlag(QNetworkInterface::IsRunning) &&
             !flags.testFlag(QNetworkInterface::IsLoopBack))
             return true;
     }

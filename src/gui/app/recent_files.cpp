@@ -10,7 +10,9 @@ const QString kOrganisation = QStringLiteral("Local AppWizard-Generated Applicat
 const QString kApplication = QStringLiteral("Brenmoor");
 const QString kGroup = QStringLiteral("Recent File List");
 
-QString key(int index) { return QStringLiteral("File%1").arg(index + 1); }
+QString key(int index) {
+    return QStringLiteral("File%1").arg(index + 1);
+}
 } // namespace
 
 QStringList RecentFiles::load() {

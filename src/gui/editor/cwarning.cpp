@@ -16,9 +16,7 @@ CWARNING::CWARNING(const QString& text, Template kind) : QDialog(nullptr), text_
                    Qt::WindowTitleHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    setWindowTitle(kind == Template::SlaveAddress
-                       ? qtext(msg::AppTitle)
-                       : QString());
+    setWindowTitle(kind == Template::SlaveAddress ? qtext(msg::AppTitle) : QString());
     // The two dialog templates measured 179 x 68 and 254 x 90 dialog units.
     const QSize size = kind == Template::SlaveAddress ? QSize(269, 111) : QSize(381, 146);
     setFixedSize(size);

@@ -6,6 +6,7 @@
 #include "gui/editor/configuration_tree_widget.h"
 #include "gui/editor/property_grid.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
@@ -49,7 +50,8 @@ CModbusConfigView::CModbusConfigView(Project& project, Prompter& prompter, InfoP
     list_->installEventFilter(this);
     edit_->installEventFilter(this);
 
-    connect(tree_, &ConfigurationTreeWidget::userSelected, this, &CModbusConfigView::onTreeSelected);
+    connect(tree_, &ConfigurationTreeWidget::userSelected, this,
+            &CModbusConfigView::onTreeSelected);
     connect(tree_, &ConfigurationTreeWidget::userRightClicked, this,
             &CModbusConfigView::onTreeRightClicked);
     connect(grid_, &PropertyGrid::gridClicked, this, &CModbusConfigView::onGridClicked);
@@ -57,7 +59,9 @@ CModbusConfigView::CModbusConfigView(Project& project, Prompter& prompter, InfoP
     connect(list_, &QComboBox::activated, this, &CModbusConfigView::commitList);
 }
 
-CModbusConfigView::~CModbusConfigView() { editor_->tree().setObserver(nullptr); }
+CModbusConfigView::~CModbusConfigView() {
+    editor_->tree().setObserver(nullptr);
+}
 
 void CModbusConfigView::newDocument() {
     edit_->hide();
@@ -82,7 +86,9 @@ void CModbusConfigView::storeReplaced() {
 
 // --- Tree ------------------------------------------------------------------
 
-void CModbusConfigView::selectItem(ItemId item) { onTreeSelected(item); }
+void CModbusConfigView::selectItem(ItemId item) {
+    onTreeSelected(item);
+}
 
 void CModbusConfigView::onTreeSelected(ItemId item) {
     // The page build takes the edit box's text and gives it back afterwards.
@@ -247,7 +253,8 @@ bool CModbusConfigView::eventFilter(QObject* watched, QEvent* event) {
         } else if (isFocusLossOfUser(event)) {
             commitEditBox();
         }
-    } else if (watched == list_ && isFocusLossOfUser(event)) {
+    } else if (watched == list_ && isFocusLossOfUser(event) && !list_->view()->isVisible()) {
+        // The list's own drop-down takes the focus while it is open.
         hideList();
     }
     return QWidget::eventFilter(watched, event);

@@ -65,9 +65,13 @@ void PropertyGrid::setRows(int rows) {
             setRowHeight(r, height);
 }
 
-void PropertyGrid::setCols(int cols) { setColumnCount(std::clamp(cols, 0, 2)); }
+void PropertyGrid::setCols(int cols) {
+    setColumnCount(std::clamp(cols, 0, 2));
+}
 
-void PropertyGrid::clear() { clearContents(); }
+void PropertyGrid::clear() {
+    clearContents();
+}
 
 QTableWidgetItem* PropertyGrid::itemAt(int row, int col) {
     if (row < 0 || row >= rowCount() || col < 0 || col >= columnCount())
@@ -140,9 +144,13 @@ int PropertyGrid::rowPos(int row) const {
     return static_cast<int>(std::lround(y * twipsPerPixelY()));
 }
 
-int PropertyGrid::topRow() const { return verticalScrollBar()->value(); }
+int PropertyGrid::topRow() const {
+    return verticalScrollBar()->value();
+}
 
-void PropertyGrid::setTopRow(int row) { verticalScrollBar()->setValue(std::max(row, 0)); }
+void PropertyGrid::setTopRow(int row) {
+    verticalScrollBar()->setValue(std::max(row, 0));
+}
 
 void PropertyGrid::mousePressEvent(QMouseEvent* event) {
     const QModelIndex index = indexAt(event->position().toPoint());

@@ -69,7 +69,8 @@ class PropertyGrid : public QTableWidget, public GridControl {
     int col_ = 0;
     int rowSel_ = 0;
     int colSel_ = 0;
-    Qt::Alignment alignments_[2] = {Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignLeft | Qt::AlignVCenter};
+    Qt::Alignment alignments_[2] = {Qt::AlignLeft | Qt::AlignVCenter,
+                                    Qt::AlignLeft | Qt::AlignVCenter};
 };
 
 } // namespace brenmoor::gui
