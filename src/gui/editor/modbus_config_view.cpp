@@ -167,7 +167,13 @@ QRect CModbusConfigView::cellRect(int row, int col) const {
     const int top = static_cast<int>(grid_->rowPos(row) / ty);
     const int width = static_cast<int>(grid_->colWidth(col) / tx) + 1;
     const int height = static_cast<int>(grid_->rowHeight(row) / ty);
-    return QRect(left + grid_->x() + 1, top + grid_->y(), width, height);
+    QRect rect(left + grid_->x() + 1, top + grid_->y(), width, height);
+    // The two half-width columns reach under the grid's scroll bar; the
+    // editor stops where the cells stop being visible.
+    const int visibleRight = grid_->x() + grid_->viewport()->geometry().right();
+    if (rect.right() > visibleRight && visibleRight > rect.left())
+        rect.setRight(visibleRight);
+    return rect;
 }
 
 void CModbusConfigView::onGridClicked() {

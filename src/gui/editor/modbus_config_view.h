@@ -57,7 +57,8 @@ class CModbusConfigView : public QWidget {
     // Selects an item as a click in the tree would.
     void selectItem(ItemId item);
 
-    // The cell rectangle an editor is placed in, inside the view.
+    // The cell rectangle an editor is placed in, inside the view, cut at the
+    // right edge of the visible cells.
     QRect cellRect(int row, int col) const;
 
   signals:

@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QWheelEvent>
 
 #include <cmath>
@@ -18,6 +19,20 @@ GridColor toGridColor(const QColor& color) {
     return rgb(static_cast<uint8_t>(color.red()), static_cast<uint8_t>(color.green()),
                static_cast<uint8_t>(color.blue()));
 }
+
+// The label column looks like the grid's fixed cells, unless a page paints
+// a cell itself.
+class LabelColumnDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+  protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (option->backgroundBrush.style() == Qt::NoBrush)
+            option->backgroundBrush = QColor(236, 239, 244);
+    }
+};
 
 // Column alignments as the grid control numbers them.
 Qt::Alignment alignmentOf(int alignment) {
@@ -52,6 +67,11 @@ PropertyGrid::PropertyGrid(QWidget* parent) : QTableWidget(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setWordWrap(false);
     setCornerButtonEnabled(false);
+    setItemDelegateForColumn(0, new LabelColumnDelegate(this));
+    // The two columns together are as wide as the whole control, so a click
+    // must not scroll the clicked cell into view: the in-place editor is
+    // placed from the positions at the click.
+    setAutoScroll(false);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { emit gridScrolled(); });
 }
 
