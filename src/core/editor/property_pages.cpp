@@ -11,6 +11,8 @@ namespace brenmoor {
 
 namespace {
 
+constexpr int kRowHeightTwips = 300;
+
 void startPage(GridControl& grid) {
     grid.clear();
     grid.setColAlignment(1, kLeftAlignment);
@@ -214,6 +216,16 @@ void fillCommandPage(GridControl& grid, Project& project, int command) {
     setRow(grid, 8, msg::LabelTypeOfCheck, ins.checkType);
     paintValue(grid, 8, kGreyColor);
     setRow(grid, 9, msg::LabelTypeOfScan, ins.scanType);
+}
+
+void layoutPropertyGrid(GridControl& grid, int gridWidthTwips) {
+    const int width = gridWidthTwips / 2;
+    if (width <= 0)
+        return;
+    for (int col = 0; col < kGridCols; ++col)
+        grid.setColWidth(col, width);
+    for (int row = 0; row < grid.rows(); ++row)
+        grid.setRowHeight(row, kRowHeightTwips);
 }
 
 std::string pageRowHelp(ItemKind page, int row, const DeviceSettings& device) {

@@ -25,6 +25,10 @@ void fillNodePage(GridControl& grid, const Project& project, int node);
 // Refreshes the command's slaveAddress and checkType first.
 void fillCommandPage(GridControl& grid, Project& project, int command);
 
+// On every resize of the view: each column gets half the grid's width and
+// every row 300 twips. A grid without width keeps its sizes.
+void layoutPropertyGrid(GridControl& grid, int gridWidthTwips);
+
 // The help text the Info panel shows for a row of a page.
 std::string pageRowHelp(ItemKind page, int row, const DeviceSettings& device);
 

@@ -424,12 +424,11 @@ void ConfigurationEditor::editNodeAddress(int n) {
         }
         return;
     }
-    // The node keeps its address; its commands lose theirs until their page
-    // is shown again, which copies the node's address back.
+    // A rejected address leaves the node and its commands as they were.
+    // Clearing the commands' copies here would let a mistyped "05" make a
+    // download refuse the configuration and put "-1" into the saved file
+    // until each command page had been shown again.
     editText = node.address;
-    for (int k = 0; k < config.commandCount; ++k)
-        if (config.commands[k].slaveAddress == node.address)
-            config.commands[k].slaveAddress = text::NotSet;
 }
 
 void ConfigurationEditor::editStartAddress(INSTRUCTION& command) {
