@@ -21,6 +21,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -182,6 +183,9 @@ void CMainFrame::createToolBar() {
         tool->setFixedSize(kButtonSize);
         tool->setAutoRaise(true);
         tool->setProperty("commandId", button.command);
+        QString tip = command->text();
+        tip.remove(QRegularExpression(QStringLiteral("\\(&.\\)|\\.\\.\\.")));
+        tool->setToolTip(tip);
         tool->setEnabled(command->isEnabled());
         connect(tool, &QToolButton::clicked, command, &QAction::trigger);
         connect(command, &QAction::enabledChanged, tool, &QToolButton::setEnabled);

@@ -1,5 +1,6 @@
 #include "gui/editor/modbus_config_view.h"
 
+#include "core/editor/property_pages.h"
 #include "core/resources/messages_gui.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/gui_text.h"
@@ -19,8 +20,6 @@
 namespace brenmoor::gui {
 
 namespace {
-// Rows are always this high, in twips.
-constexpr int kRowHeightTwips = 300;
 constexpr int kTreeWidth = 220;
 constexpr int kGridLeft = 224;
 constexpr int kCaptionHeight = 20;
@@ -281,14 +280,7 @@ void CModbusConfigView::layoutChildren() {
     configCaption_->setGeometry(kGridLeft, 0, std::max(right - kGridLeft, 0), kCaptionHeight);
     grid_->setGeometry(kGridLeft, kCaptionHeight, std::max(right - kGridLeft, 0),
                        std::max(bottom - kCaptionHeight, 0));
-    const double half = grid_->width() * grid_->twipsPerPixelX() / 2;
-    const int w = static_cast<int>(half);
-    if (w <= 0)
-        return;
-    grid_->setColWidth(0, w);
-    grid_->setColWidth(1, w);
-    for (int r = 0; r < grid_->rows(); ++r)
-        grid_->setRowHeight(r, kRowHeightTwips);
+    layoutPropertyGrid(*grid_, static_cast<int>(grid_->width() * grid_->twipsPerPixelX()));
 }
 
 } // namespace brenmoor::gui
