@@ -162,6 +162,15 @@ class ViewTests : public QObject {
         QCOMPARE(subnet().master.responseTimeout, std::string("5"));
     }
 
+    void aTypedValueIsCommittedBeforeAnyCommand() {
+        clickCell(1, 1);
+        view().editBox()->setText(QStringLiteral("42"));
+        // Ctrl+S from the edit box: the shortcut does not move the focus.
+        frame_->action(cmd::FileSave)->trigger(); // the file dialog is cancelled
+        QCOMPARE(frame_->document().project().store.fieldbus.stationAddress, std::string("42"));
+        QVERIFY(!view().editBox()->isVisible());
+    }
+
     void greyCellsOpenNothing() {
         clickCell(0, 1); // fieldbus type
         QVERIFY(!view().listEditor()->isVisible());

@@ -94,6 +94,7 @@ QAction* CMainFrame::makeAction(int id, const QString& caption, void (CMainFrame
     if (tab >= 0)
         action->setShortcut(QKeySequence(caption.mid(tab + 1)));
     action->setData(id);
+    connect(action, &QAction::triggered, view_, &CModbusConfigView::commitPendingEdit);
     if (slot)
         connect(action, &QAction::triggered, this, slot);
     actions_.insert(id, action);
@@ -272,6 +273,7 @@ void CMainFrame::onFileSaveAs() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    view_->commitPendingEdit();
     if (doc_->canExit())
         event->accept();
     else

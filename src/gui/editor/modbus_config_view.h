@@ -54,6 +54,11 @@ class CModbusConfigView : public QWidget {
     // when the item shows no menu.
     QMenu* prepareContextMenu(ItemId item);
 
+    // Commits an open edit box. Menus, shortcuts and toolbar buttons do not
+    // take the focus from it, so every command calls this first: a typed
+    // value must not be left out of a save.
+    void commitPendingEdit() { commitEditBox(); }
+
     // Selects an item as a click in the tree would.
     void selectItem(ItemId item);
 
