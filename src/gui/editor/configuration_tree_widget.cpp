@@ -38,23 +38,6 @@ ItemId ConfigurationTreeWidget::itemId(const QTreeWidgetItem* widgetItem) const 
     return widgetItem ? widgetItem->data(0, kItemIdRole).toInt() : kNoItem;
 }
 
-void ConfigurationTreeWidget::resync() {
-    Following guard(following_);
-    QTreeWidget::clear();
-    items_.clear();
-    // Parents come before their children in this walk.
-    std::vector<ItemId> pending(tree_.children(kNoItem).begin(), tree_.children(kNoItem).end());
-    for (size_t i = 0; i < pending.size(); ++i) {
-        insertWidgetItem(pending[i]);
-        for (const ItemId child : tree_.children(pending[i]))
-            pending.push_back(child);
-    }
-    for (auto it = items_.cbegin(); it != items_.cend(); ++it)
-        it.value()->setExpanded(tree_.isExpanded(it.key()));
-    if (QTreeWidgetItem* selected = items_.value(tree_.selected()))
-        setCurrentItem(selected);
-}
-
 void ConfigurationTreeWidget::insertWidgetItem(ItemId item) {
     auto* widgetItem = new QTreeWidgetItem;
     widgetItem->setText(0, QString::fromStdString(tree_.text(item)));

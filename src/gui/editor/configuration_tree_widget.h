@@ -18,8 +18,6 @@ class ConfigurationTreeWidget : public QTreeWidget, public TreeObserver {
 
     QTreeWidgetItem* widgetItem(ItemId item) const { return items_.value(item); }
     ItemId itemId(const QTreeWidgetItem* widgetItem) const;
-    // Throws the widget's items away and builds them again from the tree.
-    void resync();
 
     void treeAboutToReset() override;
     void treeReset() override;
