@@ -1,0 +1,16 @@
+#include "gui/app/modbus_config_app.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Brenmoor"));
+    QApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+    QApplication::setApplicationVersion(QStringLiteral("3.1.8"));
+
+    brenmoor::gui::CModbusConfigApp app;
+    const int early = app.start(brenmoor::gui::CModbusConfigApp::parse(application.arguments()));
+    if (early >= 0)
+        return early;
+    return QApplication::exec();
+}

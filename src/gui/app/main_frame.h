@@ -1,0 +1,105 @@
+#pragma once
+
+#include "gui/app/file_dialogs.h"
+#include "gui/app/qt_prompter.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+#include <memory>
+
+class QAction;
+class QDockWidget;
+class QLabel;
+class QTabWidget;
+class QTextBrowser;
+class QTimer;
+class QToolBar;
+
+namespace brenmoor::gui {
+
+class CDIns;
+class CModbusConfigDoc;
+class CModbusConfigView;
+class InfoTextPanel;
+
+// The main window: menus, toolbar, status bar, the bottom bar with its Info
+// and News tabs, and the form view. It routes every command to the document,
+// the view or the tool that carries it out.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    // `dialogs` replaces the real file dialogs (tests); nullptr for the real ones.
+    explicit CMainFrame(std::unique_ptr<FileDialogs> dialogs = nullptr);
+    ~CMainFrame() override;
+
+    CModbusConfigDoc& document() { return *doc_; }
+    CModbusConfigView& view() { return *view_; }
+    InfoTextPanel& infoPanel() { return *info_; }
+    QTextBrowser* newsBrowser() const { return news_; }
+    QToolBar* toolBar() const { return toolBar_; }
+    QDockWidget* bottomBar() const { return bottomBar_; }
+    // The action of a command id, or nullptr.
+    QAction* action(int id) const { return actions_.value(id); }
+    // The open "Select Command" dialog, if any.
+    CDIns* selectCommandDialog() const { return selectCommand_; }
+
+    // Refreshes the enable state of every command.
+    void updateCommandUi();
+    // The internet-reachable mark, as last checked.
+    int internetReachable() const { return internetReachable_; }
+    // Runs the reachability check now.
+    void checkReachability();
+
+    // Edit "Add Command": the modal "Select Command" list.
+    void onAddCommand();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    QAction* makeAction(int id, const QString& caption, void (CMainFrame::*slot)());
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    void createBottomBar();
+    void setUpNews();
+
+    void onFileNew();
+    void onFileOpen();
+    void onFileSave();
+    void onFileSaveAs();
+    void onAddNode();
+    void onDeleteNode();
+    void onDeleteCommand();
+    void onCopyNode();
+    void onPasteNode();
+    void onHelpContent();
+    void onAbout();
+
+    // The tools of the later stages; see main_frame_tools.cpp.
+    void onSerialConnection();
+    void onUpload();
+    void onDownload();
+    void onConflictDetection();
+    void onAutoMapping();
+    void onExportExcel();
+    void onMonitorIoData();
+
+    std::unique_ptr<FileDialogs> dialogs_;
+    std::unique_ptr<QtPrompter> prompter_;
+    CModbusConfigDoc* doc_;
+    InfoTextPanel* info_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    QTextBrowser* news_ = nullptr;
+    QDockWidget* bottomBar_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    CModbusConfigView* view_ = nullptr;
+    CDIns* selectCommand_ = nullptr;
+    QHash<int, QAction*> actions_;
+    QTimer* reachabilityTimer_ = nullptr;
+    int internetReachable_ = 0;
+};
+
+} // namespace brenmoor::gui

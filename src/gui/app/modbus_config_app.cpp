@@ -1,0 +1,131 @@
+#include "gui/app/modbus_config_app.h"
+
+#include "core/resources/messages_gui.h"
+#include "gui/app/gui_text.h"
+#include "gui/app/main_frame.h"
+#include "gui/app/modbus_config_doc.h"
+#include "gui/app/startup_clock.h"
+#include "gui/editor/modbus_config_view.h"
+#include "gui/model/cddevice.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTextStream>
+#include <QTimer>
+
+#include <algorithm>
+#include <vector>
+
+namespace brenmoor::gui {
+
+CModbusConfigApp::CModbusConfigApp() = default;
+CModbusConfigApp::~CModbusConfigApp() = default;
+
+CModbusConfigApp::Options CModbusConfigApp::parse(const QStringList& arguments) {
+    QCommandLineParser parser;
+    QCommandLineOption noSelect(QStringLiteral("no-select-device"));
+    noSelect.setFlags(QCommandLineOption::HiddenFromHelp);
+    QCommandLineOption select(QStringLiteral("select"), QString(), QStringLiteral("item"));
+    select.setFlags(QCommandLineOption::HiddenFromHelp);
+    QCommandLineOption measure(QStringLiteral("measure"));
+    measure.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions({noSelect, select, measure});
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Project file to open"),
+                                 QStringLiteral("[file.chg]"));
+    parser.addHelpOption();
+    parser.process(arguments);
+
+    Options options;
+    options.selectDevice = !parser.isSet(noSelect) &&
+                           qEnvironmentVariable("BRENMOOR_NO_SELECT_DEVICE") != QLatin1String("1");
+    options.select = parser.value(select);
+    options.measure = parser.isSet(measure);
+    if (!parser.positionalArguments().isEmpty())
+        options.file = parser.positionalArguments().constFirst();
+    return options;
+}
+
+int CModbusConfigApp::start(const Options& options) {
+    DeviceSettings device;
+    if (options.selectDevice) {
+        CDDevice dialog(device);
+        if (dialog.exec() != QDialog::Accepted)
+            return 0;
+    } else {
+        applySelectDeviceOk(device);
+    }
+
+    frame_ = std::make_unique<CMainFrame>();
+    CModbusConfigDoc& doc = frame_->document();
+    doc.project().device = device;
+    if (options.file.isEmpty()) {
+        doc.newDocument();
+    } else if (!doc.openDocument(options.file)) {
+        // The message has been shown; without a document there is nothing
+        // to start.
+        return 1;
+    }
+    frame_->show();
+    frame_->setWindowTitle(qtext(msg::MainWindowTitle));
+    frame_->updateCommandUi();
+
+    if (!options.select.isEmpty())
+        selectRequested(options.select);
+    if (options.measure)
+        QTimer::singleShot(0, frame_.get(), [this] { measure(); });
+    return -1;
+}
+
+void CModbusConfigApp::selectRequested(const QString& what) {
+    ConfigurationEditor& editor = frame_->view().editor();
+    const QStringList parts = what.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    ItemId item = kNoItem;
+    const QString kind = parts.value(0).toLower();
+    const int number = parts.value(1).toInt();
+    if (kind == QLatin1String("fieldbus"))
+        item = editor.tree().firstRoot();
+    else if (kind == QLatin1String("subnet"))
+        item = findSubnetRoot(editor.tree());
+    else if (kind == QLatin1String("node"))
+        item = editor.nodeItem(number);
+    else if (kind == QLatin1String("command"))
+        item = editor.commandItem(number);
+    if (item != kNoItem)
+        frame_->view().selectItem(item);
+}
+
+// Start-up time from the process's own start, then the page rebuild of every
+// command, each one timed; the median, the 95th percentile and the slowest
+// are printed.
+void CModbusConfigApp::measure() {
+    const double startup = millisecondsSinceProcessStart();
+    CModbusConfigView& view = frame_->view();
+    ConfigurationEditor& editor = view.editor();
+    std::vector<double> rebuilds;
+    for (int round = 0; round < 3; ++round) {
+        for (int c = 1; c <= editor.project().store.subnets[0].commandCount; ++c) {
+            const ItemId item = editor.commandItem(c);
+            QElapsedTimer timer;
+            timer.start();
+            view.selectItem(item);
+            rebuilds.push_back(timer.nsecsElapsed() / 1e6);
+        }
+    }
+    std::sort(rebuilds.begin(), rebuilds.end());
+    QTextStream out(stdout);
+    out << "startup_ms " << QString::number(startup, 'f', 1) << '\n';
+    if (!rebuilds.empty()) {
+        out << "page_rebuilds " << rebuilds.size() << '\n';
+        out << "page_rebuild_median_ms " << QString::number(rebuilds[rebuilds.size() / 2], 'f', 3)
+            << '\n';
+        out << "page_rebuild_p95_ms "
+            << QString::number(rebuilds[rebuilds.size() * 95 / 100], 'f', 3) << '\n';
+        out << "page_rebuild_max_ms " << QString::number(rebuilds.back(), 'f', 3) << '\n';
+    }
+    out.flush();
+    frame_->document().project().marks.modified = false;
+    QCoreApplication::exit(0);
+}
+
+} // namespace brenmoor::gui

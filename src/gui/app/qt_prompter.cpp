@@ -1,0 +1,47 @@
+#include "gui/app/qt_prompter.h"
+
+#include "core/resources/messages_gui.h"
+#include "gui/app/gui_text.h"
+#include "gui/editor/cwarning.h"
+
+#include <QMessageBox>
+
+namespace brenmoor::gui {
+
+Answer QtPrompter::ask(std::string_view text, Buttons buttons) {
+    QMessageBox box(parent_);
+    box.setWindowTitle(qtext(msg::AppTitle));
+    box.setText(qtext(text));
+    if (buttons == Buttons::YesNo) {
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    }
+    box.setIcon(QMessageBox::Warning);
+    box.setStandardButtons(buttons == Buttons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel
+                                                        : QMessageBox::Ok);
+    box.setDefaultButton(QMessageBox::Ok);
+    const int result = box.exec();
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
+    return result == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+void QtPrompter::inform(std::string_view text) {
+    QMessageBox box(parent_);
+    box.setWindowTitle(qtext(msg::AppTitle));
+    box.setIcon(QMessageBox::Warning);
+    box.setText(qtext(text));
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+void QtPrompter::notice(std::string_view text, NoticeKind kind) {
+    CWARNING::showNotice(qtext(text), kind == NoticeKind::SlaveAddress
+                                          ? CWARNING::Template::SlaveAddress
+                                          : CWARNING::Template::BufferSize);
+}
+
+} // namespace brenmoor::gui
