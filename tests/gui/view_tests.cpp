@@ -335,6 +335,23 @@ class ViewTests : public QObject {
         QVERIFY(std::abs(grid()->colWidth(0) - 1500) <= perPixel);
     }
 
+    void autoMappingAsksThenMapsAndShowsTheRebuiltTree() {
+        addNodeWithCommands({2, 5}); // a read and a write command
+        auto cancelled = answerNextModal(QStringLiteral("Cancel"));
+        frame_->action(cmd::AutoMapping)->trigger();
+        QCOMPARE(cancelled->text,
+                 QStringLiteral("Really want to calculate the mapping address automatically?"));
+        QVERIFY(subnet().commands[0].mapAddress.empty());
+
+        answerNextModal(QStringLiteral("OK"));
+        frame_->action(cmd::AutoMapping)->trigger();
+        QCOMPARE(subnet().commands[0].mapAddress, std::string("2"));
+        QCOMPARE(subnet().commands[1].mapAddress, std::string("4000"));
+        ConfigurationTreeWidget* tree = view().treeWidget();
+        QCOMPARE(tree->currentItem(), tree->topLevelItem(0));
+        QCOMPARE(tree->topLevelItem(1)->child(0)->childCount(), 2);
+    }
+
     void commonModeDisablesTheMappingTools() {
         QVERIFY(frame_->action(cmd::AutoMapping)->isEnabled());
         frame_->document().project().device.commonMode = true;

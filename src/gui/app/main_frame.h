@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/mapping/mapping_state.h"
 #include "gui/app/file_dialogs.h"
 #include "gui/app/qt_prompter.h"
 
@@ -52,6 +53,8 @@ class CMainFrame : public QMainWindow {
     // Runs the reachability check now.
     void checkReachability();
 
+    MappingState& mappingState() { return mappingState_; }
+
     // Edit "Add Command": the modal "Select Command" list.
     void onAddCommand();
 
@@ -100,6 +103,8 @@ class CMainFrame : public QMainWindow {
     QHash<int, QAction*> actions_;
     QTimer* reachabilityTimer_ = nullptr;
     int internetReachable_ = 0;
+    // What the mapping tools remember for the run.
+    MappingState mappingState_;
 };
 
 } // namespace brenmoor::gui

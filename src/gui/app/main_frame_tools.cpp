@@ -2,13 +2,25 @@
 // handler here is where its tool gets wired in.
 #include "gui/app/main_frame.h"
 
+#include "core/mapping/auto_mapping.h"
+#include "gui/app/modbus_config_doc.h"
+#include "gui/editor/modbus_config_view.h"
+
 namespace brenmoor::gui {
 
 void CMainFrame::onSerialConnection() {}
 void CMainFrame::onUpload() {}
 void CMainFrame::onDownload() {}
 void CMainFrame::onConflictDetection() {}
-void CMainFrame::onAutoMapping() {}
+
+void CMainFrame::onAutoMapping() {
+    Project& project = doc_->project();
+    if (project.device.commonMode)
+        return;
+    if (runAutoMapping(project, mappingState_, *prompter_) == AutoMappingOutcome::Completed)
+        view_->storeReplaced();
+}
+
 void CMainFrame::onExportExcel() {}
 void CMainFrame::onMonitorIoData() {}
 
