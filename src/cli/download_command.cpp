@@ -1,0 +1,56 @@
+#include "cli/cli_prompter.h"
+#include "cli/command_registry.h"
+#include "cli/project_io.h"
+#include "cli/serial_session.h"
+
+#include "core/serial/clock.h"
+#include "core/serial/download_sequence.h"
+
+#include <iostream>
+
+namespace brenmoor::cli {
+namespace {
+
+int runDownload(const std::string& file, const std::string& device, bool yes) {
+    const auto project = openProjectOrReport(file);
+    if (!project)
+        return kExitFailed;
+    CliPrompter prompter(std::cout);
+    if (yes)
+        prompter.setDefaultAnswer(Answer::Yes);
+
+    if (Outcome nodes = checkNodeAddresses(project->store); !nodes) {
+        std::cerr << nodes.message() << '\n';
+        return kExitFailed;
+    }
+
+    SerialSession session = openSerialSession(device);
+    if (!session.port) {
+        std::cerr << session.outcome.message() << '\n';
+        return kExitFailed;
+    }
+    SteadyClock clock;
+    TransferView view;
+    ProgressPrinter printer(std::cout);
+    DownloadSequence download(*session.port, clock, prompter, view, std::ref(printer));
+    const Outcome done = download.run(*project);
+    if (!done) {
+        std::cerr << done.message() << '\n';
+        return kExitFailed;
+    }
+    return kExitSuccess;
+}
+
+const RegisterCommand registration{"download", [](CLI::App& app, int& exitCode) {
+    auto* cmd = app.add_subcommand("download", "Check a project file and download it into a gateway");
+    auto file = std::make_shared<std::string>();
+    auto device = std::make_shared<std::string>();
+    auto yes = std::make_shared<bool>(false);
+    cmd->add_option("file", *file, "Project file (.chg)")->required();
+    cmd->add_option("--port", *device, "Serial device, e.g. /dev/ttyUSB0")->required();
+    cmd->add_flag("--yes", *yes, "Answer Yes to the download questions");
+    cmd->callback([file, device, yes, &exitCode] { exitCode = runDownload(*file, *device, *yes); });
+}};
+
+} // namespace
+} // namespace brenmoor::cli
