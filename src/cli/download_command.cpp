@@ -41,16 +41,19 @@ int runDownload(const std::string& file, const std::string& device, bool yes) {
     return kExitSuccess;
 }
 
-const RegisterCommand registration{"download", [](CLI::App& app, int& exitCode) {
-    auto* cmd = app.add_subcommand("download", "Check a project file and download it into a gateway");
-    auto file = std::make_shared<std::string>();
-    auto device = std::make_shared<std::string>();
-    auto yes = std::make_shared<bool>(false);
-    cmd->add_option("file", *file, "Project file (.chg)")->required();
-    cmd->add_option("--port", *device, "Serial device, e.g. /dev/ttyUSB0")->required();
-    cmd->add_flag("--yes", *yes, "Answer Yes to the download questions");
-    cmd->callback([file, device, yes, &exitCode] { exitCode = runDownload(*file, *device, *yes); });
-}};
+const RegisterCommand registration{
+    "download", [](CLI::App& app, int& exitCode) {
+        auto* cmd =
+            app.add_subcommand("download", "Check a project file and download it into a gateway");
+        auto file = std::make_shared<std::string>();
+        auto device = std::make_shared<std::string>();
+        auto yes = std::make_shared<bool>(false);
+        cmd->add_option("file", *file, "Project file (.chg)")->required();
+        cmd->add_option("--port", *device, "Serial device, e.g. /dev/ttyUSB0")->required();
+        cmd->add_flag("--yes", *yes, "Answer Yes to the download questions");
+        cmd->callback(
+            [file, device, yes, &exitCode] { exitCode = runDownload(*file, *device, *yes); });
+    }};
 
 } // namespace
 } // namespace brenmoor::cli

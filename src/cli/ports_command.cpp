@@ -28,9 +28,10 @@ int listPorts() {
 }
 
 const RegisterCommand registration{"ports", [](CLI::App& app, int& exitCode) {
-    auto* cmd = app.add_subcommand("ports", "List the serial ports of this computer");
-    cmd->callback([&exitCode] { exitCode = listPorts(); });
-}};
+                                       auto* cmd = app.add_subcommand(
+                                           "ports", "List the serial ports of this computer");
+                                       cmd->callback([&exitCode] { exitCode = listPorts(); });
+                                   }};
 
 } // namespace
 } // namespace brenmoor::cli

@@ -26,7 +26,8 @@ SerialSession openSerialSession(const std::string& device) {
     OpenedPort opened = openConfigPort(opener, ComPortNames{device}, SerialPortSettings{});
     return {std::move(opened.port), opened.outcome};
 #else
-    return {nullptr, Outcome::failure(msg::PortFailedToOpen, formatMessage(msg::PortFailedToOpen, device))};
+    return {nullptr,
+            Outcome::failure(msg::PortFailedToOpen, formatMessage(msg::PortFailedToOpen, device))};
 #endif
 }
 
@@ -36,7 +37,8 @@ void ProgressPrinter::operator()(const TransferView& view) {
     if (view.lineB != last_.lineB && !view.lineB.empty())
         out_ << view.lineB << '\n';
     for (size_t i = 0; i < view.stepLines.size(); ++i)
-        if (view.stepLines[i] != last_.stepLines[i] && !view.stepLines[i].empty() && view.stepLinesVisible)
+        if (view.stepLines[i] != last_.stepLines[i] && !view.stepLines[i].empty() &&
+            view.stepLinesVisible)
             out_ << view.stepLines[i] << '\n';
     out_.flush();
     last_ = view;

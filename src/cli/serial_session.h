@@ -22,14 +22,13 @@ SerialSession openSerialSession(const std::string& device);
 // Prints what a transfer dialog would show, one line per text as it
 // appears: the status lines and the step lines.
 class ProgressPrinter {
-public:
+  public:
     explicit ProgressPrinter(std::ostream& out) : out_(out) {}
     void operator()(const TransferView& view);
 
-private:
+  private:
     std::ostream& out_;
     TransferView last_;
 };
-
 
 } // namespace brenmoor::cli

@@ -35,16 +35,21 @@ int runUpload(const std::string& device, const std::string& output, const std::s
     return saveProjectOrReport(project, output) ? kExitSuccess : kExitFailed;
 }
 
-const RegisterCommand registration{"upload", [](CLI::App& app, int& exitCode) {
-    auto* cmd = app.add_subcommand("upload", "Read a gateway's configuration into a project file");
-    auto device = std::make_shared<std::string>();
-    auto output = std::make_shared<std::string>();
-    auto flagsFrom = std::make_shared<std::string>();
-    cmd->add_option("--port", *device, "Serial device, e.g. /dev/ttyUSB0")->required();
-    cmd->add_option("--output", *output, "Project file to write (.chg)")->required();
-    cmd->add_option("--flags-from", *flagsFrom, "Take the flags from this project file, as if it had been opened first");
-    cmd->callback([device, output, flagsFrom, &exitCode] { exitCode = runUpload(*device, *output, *flagsFrom); });
-}};
+const RegisterCommand registration{
+    "upload", [](CLI::App& app, int& exitCode) {
+        auto* cmd =
+            app.add_subcommand("upload", "Read a gateway's configuration into a project file");
+        auto device = std::make_shared<std::string>();
+        auto output = std::make_shared<std::string>();
+        auto flagsFrom = std::make_shared<std::string>();
+        cmd->add_option("--port", *device, "Serial device, e.g. /dev/ttyUSB0")->required();
+        cmd->add_option("--output", *output, "Project file to write (.chg)")->required();
+        cmd->add_option("--flags-from", *flagsFrom,
+                        "Take the flags from this project file, as if it had been opened first");
+        cmd->callback([device, output, flagsFrom, &exitCode] {
+            exitCode = runUpload(*device, *output, *flagsFrom);
+        });
+    }};
 
 } // namespace
 } // namespace brenmoor::cli

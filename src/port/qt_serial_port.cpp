@@ -51,9 +51,13 @@ bool isFatal(QSerialPort::SerialPortError error) {
 
 QtSerialPort::QtSerialPort(std::unique_ptr<QSerialPort> port) : port_(std::move(port)) {}
 
-QtSerialPort::~QtSerialPort() { closePort(); }
+QtSerialPort::~QtSerialPort() {
+    closePort();
+}
 
-bool QtSerialPort::isOpen() const { return port_ && port_->isOpen(); }
+bool QtSerialPort::isOpen() const {
+    return port_ && port_->isOpen();
+}
 
 void QtSerialPort::closeOnFatalError() {
     if (isOpen() && isFatal(port_->error()))
@@ -76,10 +80,10 @@ size_t QtSerialPort::queryStatus() {
 bool QtSerialPort::writeBytes(std::span<const uint8_t> bytes) {
     if (!isOpen())
         return false;
-    const qint64 written =
-        port_->write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-    const bool sent = written == static_cast<qint64>(bytes.size()) &&
-                      port_->waitForBytesWritten(kWriteTimeoutMs);
+    const qint64 written = port_->write(reinterpret_cast<const char*>(bytes.data()),
+                                        static_cast<qint64>(bytes.size()));
+    const bool sent =
+        written == static_cast<qint64>(bytes.size()) && port_->waitForBytesWritten(kWriteTimeoutMs);
     closeOnFatalError();
     return sent;
 }
@@ -105,12 +109,11 @@ PortOpenResult QtPortOpener::open(const std::string& deviceName, const LineSetti
         return {nullptr, PortOpenError::OpenFailed};
     // Qt reads the current settings as part of open; one that cannot be
     // applied fails here.
-    const bool applied = port->setBaudRate(line.baudRate) &&
-                         port->setDataBits(toQtDataBits(line.dataBits)) &&
-                         port->setParity(toQt(line.parity)) &&
-                         port->setStopBits(line.stopBits == 2 ? QSerialPort::TwoStop
-                                                              : QSerialPort::OneStop) &&
-                         port->setFlowControl(QSerialPort::NoFlowControl);
+    const bool applied =
+        port->setBaudRate(line.baudRate) && port->setDataBits(toQtDataBits(line.dataBits)) &&
+        port->setParity(toQt(line.parity)) &&
+        port->setStopBits(line.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop) &&
+        port->setFlowControl(QSerialPort::NoFlowControl);
     if (!applied) {
         port->close();
         return {nullptr, PortOpenError::WriteSettingsFailed};

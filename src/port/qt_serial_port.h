@@ -14,7 +14,7 @@ namespace brenmoor::port {
 // the core's port interface. It runs without an event loop: every status
 // query pumps the device so that arrived bytes become visible.
 class QtSerialPort : public SerialPort {
-public:
+  public:
     explicit QtSerialPort(std::unique_ptr<QSerialPort> port);
     ~QtSerialPort() override;
 
@@ -25,7 +25,7 @@ public:
 
     bool isOpen() const;
 
-private:
+  private:
     // A device that went away (a pulled USB adapter, a closed pseudo-terminal)
     // keeps reporting read errors; the port is closed on the first one so that
     // the transfer ends with its step's message instead of spinning.
@@ -36,7 +36,7 @@ private:
 
 // Opens devices for the configuration protocol and the monitor.
 class QtPortOpener : public PortOpener {
-public:
+  public:
     PortOpenResult open(const std::string& deviceName, const LineSettings& line) override;
 };
 
@@ -44,11 +44,11 @@ public:
 // nodes that exist, then the paths a caller added (a simulator's
 // pseudo-terminal, which no system list shows).
 class SystemPortLister : public PortLister {
-public:
+  public:
     void addDevice(std::string path) { extra_.push_back(std::move(path)); }
     ComPortNames listPorts() override;
 
-private:
+  private:
     ComPortNames extra_;
 };
 

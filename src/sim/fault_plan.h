@@ -24,12 +24,12 @@ struct FaultRule {
 std::optional<FaultRule> parseFaultRule(const std::string& text);
 
 class FaultPlan {
-public:
+  public:
     void add(FaultRule rule) { rules_.push_back(rule); }
     // Counts the request and returns the fault it meets, if any.
     std::optional<FaultRule> onRequest(uint8_t code);
 
-private:
+  private:
     std::vector<FaultRule> rules_;
     std::array<int, 256> seen_{};
 };

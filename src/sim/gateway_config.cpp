@@ -30,9 +30,11 @@ GatewayConfig configFromStore(const ParameterStore& store, const DeviceSettings&
     config.deviceNet = encodeDeviceNetBlock(store);
     for (int s = 0; s < kSubnetCount; ++s) {
         config.subnets[static_cast<size_t>(s)] = encodeSubnetBlock(store, s);
-        const int count = std::clamp(store.subnets[static_cast<size_t>(s)].commandCount, 0, kMaxCommands);
+        const int count =
+            std::clamp(store.subnets[static_cast<size_t>(s)].commandCount, 0, kMaxCommands);
         for (int k = 0; k < count; ++k)
-            config.commands[static_cast<size_t>(s)][static_cast<uint8_t>(k)] = encodeCommand(store, s, k);
+            config.commands[static_cast<size_t>(s)][static_cast<uint8_t>(k)] =
+                encodeCommand(store, s, k);
     }
     config.clearingOption = encodeClearingOption(store, device);
     config.profibusConfig = encodeProfibusConfigData(store);

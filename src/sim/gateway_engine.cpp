@@ -16,7 +16,9 @@ std::vector<uint8_t> negative(uint8_t request, uint8_t d0, uint8_t d1) {
     return buildFrame(static_cast<uint8_t>(request | code::NegativeFlag), data);
 }
 
-size_t subnetOf(uint8_t s) { return std::min<size_t>(s, kSubnetCount - 1); }
+size_t subnetOf(uint8_t s) {
+    return std::min<size_t>(s, kSubnetCount - 1);
+}
 
 } // namespace
 
@@ -43,7 +45,8 @@ std::vector<ScheduledReply> GatewayEngine::receive(std::span<const uint8_t> byte
         const uint8_t request = frame[0];
         const auto fault = faults_.onRequest(request);
         if (fault && fault->kind == FaultRule::Kind::Negative) {
-            replies.push_back(schedule(frame, negative(request, fault->detail[0], fault->detail[1])));
+            replies.push_back(
+                schedule(frame, negative(request, fault->detail[0], fault->detail[1])));
         } else if (!fault || fault->kind != FaultRule::Kind::NoReply) {
             std::vector<uint8_t> reply = answer(frame);
             if (!reply.empty()) {
@@ -60,12 +63,13 @@ std::vector<ScheduledReply> GatewayEngine::receive(std::span<const uint8_t> byte
     return replies;
 }
 
-ScheduledReply GatewayEngine::schedule(std::span<const uint8_t> request,
-                                       std::vector<uint8_t> reply) const {
-    // The request arrives here at once, but on a real line it would still be
-    // on its way; the reply leaves when the last of both would have passed.
-    const int64_t bits = static_cast<int64_t>(request.size() + reply.size()) * options_.bitsPerCharacter;
-    const int64_t delayMs = (bits * 1000 + options_.baudRate - 1) / std::max(1, options_.baudRate);
+ScheduledReply GatewayEngine::schedule(std::span<const uint8_t>, std::vector<uint8_t> reply) const {
+    // The pseudo-terminal delivers the whole reply at once; it is held back
+    // until its last byte would have arrived over a real line.
+    const int64_t bits = static_cast<int64_t>(reply.size()) * options_.bitsPerCharacter;
+    const int64_t lineMs = (bits * 1000 + options_.baudRate - 1) / std::max(1, options_.baudRate);
+    const int64_t delayMs =
+        std::min(lineMs + options_.turnaroundMs, std::max(lineMs, kLatestReplyMs));
     return {delayMs, std::move(reply)};
 }
 
@@ -86,8 +90,14 @@ std::vector<uint8_t> GatewayEngine::answerConfiguration(std::span<const uint8_t>
     switch (request) {
     case code::DeviceInfo: {
         const int version = std::clamp(options_.firmwareVersion, 0, 2559);
-        const uint8_t info[] = {options_.deviceType, static_cast<uint8_t>(version / 10),
-                                static_cast<uint8_t>(version % 10), 0, 0, 0, 0, 0};
+        const uint8_t info[] = {options_.deviceType,
+                                static_cast<uint8_t>(version / 10),
+                                static_cast<uint8_t>(version % 10),
+                                0,
+                                0,
+                                0,
+                                0,
+                                0};
         return buildFrame(code::DeviceInfo, info);
     }
     case code::WriteDeviceNet:

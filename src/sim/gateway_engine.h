@@ -18,11 +18,18 @@ struct GatewayOptions {
     int firmwareVersion = 31; // reported as version / 10 and version % 10
     int baudRate = 19200;
     int bitsPerCharacter = 10; // 8N1: start, 8 data, stop
+    // The gateway's own time to act on a request, on top of the line time.
+    // It is cut so that no reply comes later than kLatestReplyMs unless the
+    // line alone takes longer: the upload waits only 50 ms for each reply.
+    int turnaroundMs = 15;
     GatewayMode mode = GatewayMode::Configuration;
 };
 
-// A reply and when it may leave, in milliseconds from the moment its
-// request was complete: the time both would take on a real line.
+// A reply and when it is complete, in milliseconds from the moment its
+// request arrived: the time the reply would take on a real line, plus the
+// gateway's turnaround.
+inline constexpr int64_t kLatestReplyMs = 40;
+
 struct ScheduledReply {
     int64_t delayMs = 0;
     std::vector<uint8_t> bytes;
@@ -32,7 +39,7 @@ struct ScheduledReply {
 // bytes in, replies out. Incomplete frames wait for more bytes; a frame with
 // a wrong checksum, or a partial frame left standing, is dropped.
 class GatewayEngine {
-public:
+  public:
     explicit GatewayEngine(GatewayOptions options, GatewayConfig config = {});
 
     void addFault(const FaultRule& rule) { faults_.add(rule); }
@@ -49,7 +56,7 @@ public:
     // The answer to one well-formed request frame, before faults and timing.
     std::vector<uint8_t> answer(std::span<const uint8_t> frame);
 
-private:
+  private:
     std::vector<uint8_t> answerConfiguration(std::span<const uint8_t> frame);
     ScheduledReply schedule(std::span<const uint8_t> request, std::vector<uint8_t> reply) const;
 

@@ -28,11 +28,14 @@ int main(int argc, char** argv) {
     GatewayOptions options;
     int deviceType = options.deviceType;
     app.add_option("--link", link, "Also make this path a link to the device");
-    app.add_option("--device-type", deviceType, "Device type code reported")->check(CLI::Range(0, 255));
+    app.add_option("--device-type", deviceType, "Device type code reported")
+        ->check(CLI::Range(0, 255));
     app.add_option("--firmware", options.firmwareVersion, "Firmware version reported (31 = 3.1)")
         ->check(CLI::Range(0, 2559));
     app.add_option("--baud", options.baudRate, "Line speed the reply timing follows")
         ->check(CLI::Range(300, 1000000));
+    app.add_option("--turnaround", options.turnaroundMs, "The gateway's own reply time in ms")
+        ->check(CLI::Range(0, 10000));
     app.add_option("--load", loadPath, "Start with the configuration of this project file");
     app.add_option("--save", savePath, "Save the configuration to this project file on exit");
     app.add_option("--fault", faultTexts,

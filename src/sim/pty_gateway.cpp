@@ -114,7 +114,8 @@ void PtyGateway::run() {
         if (fds[0].revents & POLLIN) {
             const ssize_t n = ::read(master_, buffer, sizeof buffer);
             if (n > 0)
-                for (auto& reply : engine_.receive(std::span<const uint8_t>(buffer, static_cast<size_t>(n)), now))
+                for (auto& reply :
+                     engine_.receive(std::span<const uint8_t>(buffer, static_cast<size_t>(n)), now))
                     outgoing.emplace(now + reply.delayMs, std::move(reply.bytes));
         } else if (fds[0].revents & (POLLHUP | POLLERR)) {
             // Cannot happen while our own slave descriptor is open; avoid
@@ -128,7 +129,9 @@ void PtyGateway::run() {
     }
 }
 
-void PtyGateway::start() { thread_ = std::thread([this] { run(); }); }
+void PtyGateway::start() {
+    thread_ = std::thread([this] { run(); });
+}
 
 void PtyGateway::stop() {
     if (wakeWrite_ >= 0) {

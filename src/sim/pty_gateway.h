@@ -14,7 +14,7 @@ namespace brenmoor::sim {
 // desktop's --simulate) or on the caller's (run, for the executable); stop
 // may be called from another thread or a signal handler.
 class PtyGateway {
-public:
+  public:
     explicit PtyGateway(GatewayEngine engine);
     ~PtyGateway();
     PtyGateway(const PtyGateway&) = delete;
@@ -38,7 +38,7 @@ public:
     // The engine, for reading the configuration once the loop has ended.
     GatewayEngine& engine() { return engine_; }
 
-private:
+  private:
     void closeAll();
 
     GatewayEngine engine_;

@@ -10,7 +10,9 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-Bytes frame(uint8_t command, Bytes data) { return buildFrame(command, data); }
+Bytes frame(uint8_t command, Bytes data) {
+    return buildFrame(command, data);
+}
 
 Bytes deviceInfoReply(uint8_t type, uint8_t major, uint8_t minor) {
     return frame(code::DeviceInfo, {type, major, minor, 9, 8, 7, 6, 5});

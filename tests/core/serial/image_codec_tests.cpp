@@ -10,7 +10,9 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-template <size_t N> Bytes bytes(const std::array<uint8_t, N>& a) { return Bytes(a.begin(), a.end()); }
+template <size_t N> Bytes bytes(const std::array<uint8_t, N>& a) {
+    return Bytes(a.begin(), a.end());
+}
 
 struct CodecTest : ::testing::Test {
     Project project = makeNewProject();
@@ -59,8 +61,8 @@ TEST_F(CodecTest, EveryTableRoundTrips) {
             for (const auto& parity : kParities) {
                 CONFIG c = subnet;
                 c.protocolMode = protocol.text;
-                c.master.masterBaud = c.slave.slaveBaud = c.custom.customBaud = c.common.commonBaud =
-                    baud.text;
+                c.master.masterBaud = c.slave.slaveBaud = c.custom.customBaud =
+                    c.common.commonBaud = baud.text;
                 c.master.masterParity = c.slave.slaveParity = c.custom.customParity =
                     c.common.commonParity = parity.text;
                 c.master.masterDataBits = c.slave.slaveDataBits = c.custom.customDataBits =
@@ -78,11 +80,11 @@ TEST_F(CodecTest, EveryTableRoundTrips) {
                 CONFIG back = makeNewProject().store.subnets[1];
                 decodeSubnetBlock(block, back, device);
                 const auto line = [](const CONFIG& x) {
-                    return std::vector<std::string>{
-                        x.protocolMode,        x.master.masterBaud,   x.master.masterParity,
-                        x.master.masterDataBits, x.slave.slaveStopBits, x.slave.slaveAddress,
-                        x.custom.customBaud,   x.custom.customParity, x.common.commonBaud,
-                        x.common.commonStopBits};
+                    return std::vector<std::string>{x.protocolMode,        x.master.masterBaud,
+                                                    x.master.masterParity, x.master.masterDataBits,
+                                                    x.slave.slaveStopBits, x.slave.slaveAddress,
+                                                    x.custom.customBaud,   x.custom.customParity,
+                                                    x.common.commonBaud,   x.common.commonStopBits};
                 };
                 EXPECT_EQ(back.common.commInterface, c.common.commInterface);
                 CONFIG expected = makeNewProject().store.subnets[1];
@@ -114,7 +116,8 @@ TEST_F(CodecTest, MasterBlockFieldsAndRounding) {
     subnet.master.commandStatus = "2Bytes";
     subnet.common.commInterface = std::string(text::Rs232);
     const auto b = encodeSubnetBlock(store, 0);
-    EXPECT_EQ(bytes(b), (Bytes{0, 5, 0, 0, 0, 0, 1, 0x03, 0xE8, 2, 4, 12, 7, 2, 0, 0, 0, 0, 0, 0, 0, 1}));
+    EXPECT_EQ(bytes(b),
+              (Bytes{0, 5, 0, 0, 0, 0, 1, 0x03, 0xE8, 2, 4, 12, 7, 2, 0, 0, 0, 0, 0, 0, 0, 1}));
 
     device.commandStatus = true;
     CONFIG back = makeNewProject().store.subnets[0];
@@ -201,7 +204,8 @@ TEST_F(CodecTest, CommandRecordBothDirections) {
     k.bitOffset = "5";
     k.scanType = std::string(text::SlowScan);
     k.swapMode = std::string(text::TwoBytesSwap);
-    EXPECT_EQ(bytes(encodeCommand(store, 0, 0)), (Bytes{3, 16, 0x01, 0x2C, 0, 10, 0x40, 0x10, 5, 1, 1}));
+    EXPECT_EQ(bytes(encodeCommand(store, 0, 0)),
+              (Bytes{3, 16, 0x01, 0x2C, 0, 10, 0x40, 0x10, 5, 1, 1}));
 
     INSTRUCTION back;
     decodeCommand(encodeCommand(store, 0, 0), back, device);

@@ -98,7 +98,8 @@ struct SequenceTest : ::testing::Test {
         s.nodes[0] = {"1", "Node-1"};
         for (int k = 0; k < n; ++k) {
             INSTRUCTION& c = s.commands[static_cast<size_t>(k)];
-            c = {"1", "3", std::to_string(k), "2", "a" + std::to_string(k), "0", "4", "No Swap", "", "Fast Scan", 1};
+            c = {"1",       "3", std::to_string(k), "2", "a" + std::to_string(k), "0", "4",
+                 "No Swap", "",  "Fast Scan",       1};
         }
         s.commandCount = n;
     }
@@ -109,7 +110,8 @@ struct SequenceTest : ::testing::Test {
         return sequence.run(project);
     }
     Outcome upload() {
-        UploadSequence sequence(port, clock, view, [this](const TransferView& v) { shown.push_back(v); });
+        UploadSequence sequence(port, clock, view,
+                                [this](const TransferView& v) { shown.push_back(v); });
         return sequence.run(project);
     }
 };
@@ -119,7 +121,8 @@ TEST_F(SequenceTest, DownloadWritesEveryBlockInOrder) {
     const Outcome done = download();
     ASSERT_TRUE(done) << done.message();
     EXPECT_EQ(port.writtenCodes(), (Bytes{0x01, 0x21, 0x03, 0x14, 0x10, 0x10, 0x10}));
-    EXPECT_EQ(port.written()[3], (Bytes{0x14, 0x03, 0x00, 0x55, 0xAA, 0x14 + 3 + 0x55 + 0xAA - 256}));
+    EXPECT_EQ(port.written()[3],
+              (Bytes{0x14, 0x03, 0x00, 0x55, 0xAA, 0x14 + 3 + 0x55 + 0xAA - 256}));
     EXPECT_EQ(port.written()[1].size(), 7u);
     EXPECT_EQ(port.written()[2].size(), 26u);
     EXPECT_EQ(port.written()[6].size(), 16u);
@@ -283,7 +286,8 @@ TEST_F(SequenceTest, UploadReadsPacketsByCommandCount) {
         ScriptedPort localPort(localClock);
         FakeGateway gw;
         for (int k = 0; k < count; ++k)
-            gw.commands[static_cast<uint8_t>(k)] = Bytes{static_cast<uint8_t>(k % 5 + 1), 3, 0, 0, 0, 1, 0, 0, 0, 0, 0};
+            gw.commands[static_cast<uint8_t>(k)] =
+                Bytes{static_cast<uint8_t>(k % 5 + 1), 3, 0, 0, 0, 1, 0, 0, 0, 0, 0};
         localPort.setResponder([&gw](const Bytes& r) { return gw.reply(r); });
         TransferView v;
         Project p = makeNewProject();
@@ -353,7 +357,7 @@ TEST_F(SequenceTest, FailedUploadLeavesStoreAndFlagsAsTheyWere) {
     };
     for (const Case& c : cases) {
         gateway.overrides[c.code].push_back(c.reply.empty() ? ScriptedPort::Reply{}
-                                                             : ScriptedPort::Reply{{{5, c.reply}}});
+                                                            : ScriptedPort::Reply{{{5, c.reply}}});
         shown.clear();
         const Outcome done = upload();
         ASSERT_FALSE(done);
