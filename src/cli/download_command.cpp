@@ -3,6 +3,9 @@
 #include "cli/project_io.h"
 #include "cli/serial_session.h"
 
+#include "core/mapping/completeness_check.h"
+#include "core/mapping/conflict_maps.h"
+#include "core/mapping/mapping_checks.h"
 #include "core/serial/clock.h"
 #include "core/serial/download_sequence.h"
 
@@ -11,24 +14,35 @@
 namespace brenmoor::cli {
 namespace {
 
+// As the Download dialog runs it: the checks when it opens, the port, then
+// the node check, the questions and the sequence when Download is pressed.
 int runDownload(const std::string& file, const std::string& device, bool yes) {
-    const auto project = openProjectOrReport(file);
+    auto project = openProjectOrReport(file);
     if (!project)
         return kExitFailed;
     CliPrompter prompter(std::cout);
     if (yes)
         prompter.setDefaultAnswer(Answer::Yes);
 
-    if (Outcome nodes = checkNodeAddresses(project->store); !nodes) {
-        std::cerr << nodes.message() << '\n';
+    MappingState state;
+    if (!runCompletenessCheck(*project, state, prompter))
         return kExitFailed;
-    }
+    // A session of the window would have shown Conflict Detection before;
+    // here the conflict question rests on a fresh computation of the maps.
+    ConflictMaps::open(*project, state);
 
     SerialSession session = openSerialSession(device);
     if (!session.port) {
         std::cerr << session.outcome.message() << '\n';
         return kExitFailed;
     }
+    if (Outcome nodes = checkNodeAddresses(project->store); !nodes) {
+        std::cerr << nodes.message() << '\n';
+        return kExitFailed;
+    }
+    if (!askDownloadQuestions(state, prompter))
+        return kExitFailed;
+
     SteadyClock clock;
     TransferView view;
     ProgressPrinter printer(std::cout);

@@ -48,7 +48,7 @@ void decodeUpload(const ReceivedData& received, ParameterStore& store, DeviceSet
 
 // Number conversions as the encoders use them: the leading decimal (or
 // hexadecimal) digits with an optional sign; anything else gives 0.
-int leadingDecimal(std::string_view text);
-int leadingHex(std::string_view text);
+int encodedDecimal(std::string_view text);
+int encodedHex(std::string_view text);
 
 } // namespace brenmoor

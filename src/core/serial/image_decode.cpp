@@ -50,10 +50,10 @@ void rebuildNodes(CONFIG& config) {
     config.nodeCount = 0;
     for (int c = 0; c < config.commandCount; ++c) {
         INSTRUCTION& command = config.commands[static_cast<size_t>(c)];
-        const int address = leadingDecimal(command.slaveAddress);
+        const int address = encodedDecimal(command.slaveAddress);
         int position = 0;
         for (int n = 0; n < config.nodeCount; ++n)
-            if (leadingDecimal(config.nodes[static_cast<size_t>(n)].address) == address)
+            if (encodedDecimal(config.nodes[static_cast<size_t>(n)].address) == address)
                 position = n + 1;
         if (position == 0 && config.nodeCount < kMaxNodes) {
             NODE& node = config.nodes[static_cast<size_t>(config.nodeCount++)];

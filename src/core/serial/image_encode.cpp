@@ -74,17 +74,17 @@ std::optional<LineFields> lineFieldsOf(const CONFIG& c, int protocol) {
 
 } // namespace
 
-int leadingDecimal(std::string_view text) {
+int encodedDecimal(std::string_view text) {
     return leadingNumber(text, 10);
 }
-int leadingHex(std::string_view text) {
+int encodedHex(std::string_view text) {
     return leadingNumber(text, 16);
 }
 
 std::array<uint8_t, kDeviceNetBlockSize> encodeDeviceNetBlock(const ParameterStore& store) {
     const FIELDBUS& f = store.fieldbus;
     std::array<uint8_t, kDeviceNetBlockSize> block{};
-    block[0] = low(leadingDecimal(f.stationAddress));
+    block[0] = low(encodedDecimal(f.stationAddress));
     block[1] = codeOf(kFieldbusBauds, f.fieldbusBaud).value_or(0);
     block[2] = codeOf(kInputSizes, f.inputSize).value_or(0);
     block[3] = codeOf(kOutputSizes, f.outputSize).value_or(0);
@@ -107,25 +107,25 @@ std::array<uint8_t, kSubnetBlockSize> encodeSubnetBlock(const ParameterStore& st
     case 0: {
         const MASTERPARAM& m = c.master;
         b[6] = codeOf(kTransmissions, m.masterTransmission).value_or(0);
-        putWord(b, 7, leadingDecimal(m.responseTimeout));
-        b[9] = low(leadingDecimal(m.pollDelay) / 10);
+        putWord(b, 7, encodedDecimal(m.responseTimeout));
+        b[9] = low(encodedDecimal(m.pollDelay) / 10);
         b[10] = codeOf(kOutputModes, m.outputMode).value_or(0);
-        b[11] = low(leadingDecimal(m.outputPulse) / 10);
-        b[12] = low(leadingDecimal(m.scanRate));
-        b[13] = low(leadingDecimal(m.commandStatus));
+        b[11] = low(encodedDecimal(m.outputPulse) / 10);
+        b[12] = low(encodedDecimal(m.scanRate));
+        b[13] = low(encodedDecimal(m.commandStatus));
         break;
     }
     case 1:
-        b[5] = low(leadingDecimal(c.slave.slaveAddress));
+        b[5] = low(encodedDecimal(c.slave.slaveAddress));
         b[6] = codeOf(kTransmissions, c.slave.slaveTransmission).value_or(0);
         break;
     case 3: {
         const COMMONPARAM& k = c.common;
         b[13] = k.frameControl == text::NumberOfCharacters ? 1 : 0;
-        putWord(b, 14, leadingDecimal(k.charTimeout));
-        b[16] = low(leadingDecimal(k.charCount));
+        putWord(b, 14, encodedDecimal(k.charTimeout));
+        b[16] = low(encodedDecimal(k.charCount));
         b[17] = k.autoSend == text::Open ? 1 : 0;
-        putWord(b, 18, leadingDecimal(k.autoSendCycle));
+        putWord(b, 18, encodedDecimal(k.autoSendCycle));
         b[20] = k.useCrc == text::Open ? 1 : 0;
         break;
     }
@@ -141,12 +141,12 @@ std::array<uint8_t, kCommandRecordSize> encodeCommand(const ParameterStore& stor
     const INSTRUCTION& k =
         store.subnets[static_cast<size_t>(subnet)].commands[static_cast<size_t>(command)];
     std::array<uint8_t, kCommandRecordSize> r{};
-    r[0] = low(leadingDecimal(k.slaveAddress));
-    r[1] = low(leadingDecimal(k.functionCode));
-    putWord(r, 2, leadingDecimal(k.startAddress));
-    putWord(r, 4, leadingDecimal(k.dataCount));
-    putWord(r, 6, leadingHex(k.mapAddress));
-    r[8] = low(leadingDecimal(k.bitOffset));
+    r[0] = low(encodedDecimal(k.slaveAddress));
+    r[1] = low(encodedDecimal(k.functionCode));
+    putWord(r, 2, encodedDecimal(k.startAddress));
+    putWord(r, 4, encodedDecimal(k.dataCount));
+    putWord(r, 6, encodedHex(k.mapAddress));
+    r[8] = low(encodedDecimal(k.bitOffset));
     r[9] = k.scanType == text::FastScan ? 0 : 1;
     r[10] = swapCodeOf(k.swapMode);
     return r;
@@ -158,7 +158,7 @@ uint8_t encodeClearingOption(const ParameterStore& store, const DeviceSettings& 
         return first.doubleFaultClear == text::Close ? 0 : 1;
     if (first.master.timeoutAction == text::Keep)
         return 0;
-    return low(leadingDecimal(first.master.timeoutCount));
+    return low(encodedDecimal(first.master.timeoutCount));
 }
 
 std::array<uint8_t, kProfibusConfigSize> encodeProfibusConfigData(const ParameterStore& store) {

@@ -235,12 +235,12 @@ TEST_F(CodecTest, CommandRecordBothDirections) {
 }
 
 TEST_F(CodecTest, NumbersAreTheirLeadingDigits) {
-    EXPECT_EQ(leadingDecimal("2Bytes"), 2);
-    EXPECT_EQ(leadingDecimal("Close"), 0);
-    EXPECT_EQ(leadingDecimal("-1"), -1);
-    EXPECT_EQ(leadingDecimal(""), 0);
-    EXPECT_EQ(leadingHex("4010"), 0x4010);
-    EXPECT_EQ(leadingHex("a0zz"), 0xa0);
+    EXPECT_EQ(encodedDecimal("2Bytes"), 2);
+    EXPECT_EQ(encodedDecimal("Close"), 0);
+    EXPECT_EQ(encodedDecimal("-1"), -1);
+    EXPECT_EQ(encodedDecimal(""), 0);
+    EXPECT_EQ(encodedHex("4010"), 0x4010);
+    EXPECT_EQ(encodedHex("a0zz"), 0xa0);
     // An unset start address ("-1") goes out as 00 FF, as two bytes of -1 would.
     addCommand("1").startAddress = "-1";
     const auto r = encodeCommand(store, 0, 0);

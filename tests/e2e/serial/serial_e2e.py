@@ -72,7 +72,7 @@ def path(name):
     return os.path.join(WORK, name)
 
 
-def write_project(name, commands=48, flags=None, protocol="Modbus Master"):
+def write_project(name, commands=48, flags=None, protocol="Modbus Master", overlap=False):
     """A configuration that survives a round trip: addresses as an upload
     writes them (lower-case hex), nodes named as an upload names them."""
     slaves = [(k % 5) * 3 + 1 for k in range(commands)]
@@ -80,7 +80,26 @@ def write_project(name, commands=48, flags=None, protocol="Modbus Master"):
     for s in slaves:
         if s not in nodes:
             nodes.append(s)
-    codes = ["1", "2", "3", "4", "5", "6", "15", "16"]
+    codes = [1, 2, 3, 4, 5, 6, 15, 16]
+    size = {1: 1, 2: 1, 3: 2, 4: 2, 5: 1, 6: 2, 15: 1, 16: 2}  # bytes for a data count of 1
+    cursor = {"input": 0, "output": 0x4000}
+    commands = []
+    for k, s in enumerate(slaves):
+        code = codes[k % 8]
+        area = "input" if code <= 4 else "output"
+        commands.append({
+            "slaveAddress": str(s),
+            "functionCode": str(code),
+            "startAddress": str(100 * k),
+            "dataCount": "1",
+            "mapAddress": format(cursor[area], "x"),
+            "bitOffset": "0",
+            "scanType": "Slow Scan" if k % 3 else "Fast Scan",
+            "swapMode": ["No Swap", "Two Bytes Swap", "Four Bytes Swap"][k % 3],
+            "nodeNumber": nodes.index(s) + 1,
+        })
+        if not overlap:
+            cursor[area] += size[code]
     subnet = {
         "protocolMode": protocol,
         "masterBaud": "9600",
@@ -90,20 +109,7 @@ def write_project(name, commands=48, flags=None, protocol="Modbus Master"):
         "pollDelay": "20",
         "scanRate": "25",
         "nodes": [{"address": str(s), "name": "Node-" + str(s)} for s in nodes],
-        "commands": [
-            {
-                "slaveAddress": str(s),
-                "functionCode": codes[k % 8],
-                "startAddress": str(100 * k),
-                "dataCount": str(k + 1),
-                "mapAddress": format(16 * k + (0x4000 if k % 2 else 0), "x"),
-                "bitOffset": str(k % 8),
-                "scanType": "Slow Scan" if k % 3 else "Fast Scan",
-                "swapMode": ["No Swap", "Two Bytes Swap", "Four Bytes Swap"][k % 3],
-                "nodeNumber": nodes.index(s) + 1,
-            }
-            for k, s in enumerate(slaves)
-        ],
+        "commands": commands,
     }
     project = {
         "fieldbus": {"stationAddress": "33", "fieldbusBaud": "500K", "inputSize": "128", "outputSize": "96"},
@@ -255,6 +261,18 @@ def case_faults_on_the_line():
         expect_message(done, "Modbus configuration parameters Timeout")
         # The late reply arrives during the next download and is thrown away.
         cli("download", source, "--port", sim.device)
+
+
+def case_conflict_question():
+    source = write_project("conflict", commands=4, overlap=True)
+    question = "Memory mapping conflict! Whether to download the configuration?"
+    with Simulator() as sim:
+        done, _ = cli("download", source, "--port", sim.device, expect=1)
+        if question not in done.stdout or "Downloading, please wait" in done.stdout:
+            fail("No to the conflict question must stop the download:\n" + done.stdout)
+        done, _ = cli("download", source, "--port", sim.device, "--yes")
+        if question not in done.stdout or "Downloading is successful!" not in done.stdout:
+            fail("Yes to the conflict question must download:\n" + done.stdout)
 
 
 def case_ports():
