@@ -49,7 +49,19 @@ bool isFatal(QSerialPort::SerialPortError error) {
 
 } // namespace
 
-QtSerialPort::QtSerialPort(std::unique_ptr<QSerialPort> port) : port_(std::move(port)) {}
+QtSerialPort::QtSerialPort(std::unique_ptr<QSerialPort> port) : port_(std::move(port)) {
+    // Where an event loop runs (the desktop), a device that hangs up makes
+    // the port report read errors over and over; close it on the first. The
+    // close is queued so it never runs inside the port's own signal.
+    QSerialPort* raw = port_.get();
+    QObject::connect(
+        raw, &QSerialPort::errorOccurred, raw,
+        [raw](QSerialPort::SerialPortError error) {
+            if (isFatal(error) && raw->isOpen())
+                raw->close();
+        },
+        Qt::QueuedConnection);
+}
 
 QtSerialPort::~QtSerialPort() {
     closePort();
