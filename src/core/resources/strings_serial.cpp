@@ -1,13 +1,63 @@
+#include "core/resources/messages_serial.h"
 #include "core/resources/string_fragments.h"
 
 namespace brenmoor {
 
 namespace {
 constexpr StringEntry kEntries[] = {
-    {MessageId{0}, ""},
+    {msg::PortFailedToOpen, "Port %s failed to open!"},
+    {msg::ErrorReadingPortParameters, "Error reading the serial port parameters"},
+    {msg::SerialSettingError, "Serial setting error"},
+    {msg::NoSerialPort, "No serial port is available."},
+    {msg::ImproperArgument, "Encountered an improper argument."},
+    {msg::ParityNone, "None"},
+    {msg::ParityOdd, "Odd"},
+    {msg::ParityEven, "Even"},
+    {msg::ParityMark, "Mark"},
+    {msg::ParitySpace, "Space"},
+
+    {msg::NodeAddressEmpty, "Node address can not be empty!"},
+    {msg::DownloadingPleaseWait, "Downloading, please wait"},
+    {msg::ReadDeviceTypeTimeout,
+     "Read timeout gateway device type, check the serial port settings, etc."},
+    {msg::DownloadError,
+     "Download error. Please check the serial port selection and configuration, the device is "
+     "powered on, whether it is in configuration mode"},
+    {msg::DeviceTypeMismatch, "Device type does not match!"},
+    {msg::DownloadingDeviceNet, "Downloading DeviceNet parameters configuration"},
+    {msg::DownloadingModbusParameters, "Downloading Modbus parameters configuration"},
+    {msg::DownloadingModbusCommands, "Downloading Modbus commands configuration"},
+    {msg::DeviceNetTimeout, "DeviceNet or Profibus configuration parameters Timeout"},
+    {msg::DeviceNetDownloadError, "DeviceNet or Profibus parameter configuration download error"},
+    {msg::ModbusParametersTimeout, "Modbus configuration parameters Timeout"},
+    {msg::ModbusParametersError, "Modbus configuration parameters Timeout..."},
+    {msg::ClearCommandError, "Clear command error"},
+    {msg::AddCommandTimeout, "Adding Modbus command timeout"},
+    {msg::OneModbusSlaveOnly, "Does not support more than one Modbus slave"},
+    {msg::CommandDownloadError, "Subnet 1Modbus command configures% d download error"},
+    {msg::ConfigParametersTimeout, "Download configuration parameters Timeout"},
+    {msg::ConfigParametersError, "Download configuration parameters error"},
+    {msg::ProfibusDownloadFailed, "Download Profibus configuration data failed"},
+    {msg::DownloadSuccessful, "Downloading is successful!"},
+
+    {msg::UploadingPleaseWait, "Uploading, please wait"},
+    {msg::UploadError,
+     "Upload error. Please check the serial port selection and configuration, the device is "
+     "powered on, whether it is in configuration mode."},
+    {msg::UploadingDeviceNet, "Uploading DeviceNet parameters configuration"},
+    {msg::UploadingModbusParameters, "Uploading Modbus parameters configuration"},
+    {msg::UploadingModbusCommands, "Uploading Modbus commands configuration"},
+    {msg::ReadDeviceNetError, "Read DeviceNet / Profibus configuration error"},
+    {msg::ReadModbusParametersError, "Reading Modbus configuration error"},
+    {msg::ReadCommandCountError, "Read Modbus command number of errors"},
+    {msg::ReadCommandPacketError, "Modbus read command packet% d error list"},
+    {msg::ProfibusUploadFailed, "Profibus configuration data failed to upload"},
+    {msg::UploadSuccessful, "Uploading is successful!"},
 };
 } // namespace
 
-std::span<const StringEntry> serialStrings() { return std::span(kEntries).subspan(1); }
+std::span<const StringEntry> serialStrings() {
+    return kEntries;
+}
 
 } // namespace brenmoor

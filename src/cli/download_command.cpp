@@ -1,0 +1,73 @@
+#include "cli/cli_prompter.h"
+#include "cli/command_registry.h"
+#include "cli/project_io.h"
+#include "cli/serial_session.h"
+
+#include "core/mapping/completeness_check.h"
+#include "core/mapping/conflict_maps.h"
+#include "core/mapping/mapping_checks.h"
+#include "core/serial/clock.h"
+#include "core/serial/download_sequence.h"
+
+#include <iostream>
+
+namespace brenmoor::cli {
+namespace {
+
+// As the Download dialog runs it: the checks when it opens, the port, then
+// the node check, the questions and the sequence when Download is pressed.
+int runDownload(const std::string& file, const std::string& device, bool yes) {
+    auto project = openProjectOrReport(file);
+    if (!project)
+        return kExitFailed;
+    CliPrompter prompter(std::cout);
+    if (yes)
+        prompter.setDefaultAnswer(Answer::Yes);
+
+    MappingState state;
+    if (!runCompletenessCheck(*project, state, prompter))
+        return kExitFailed;
+    // A session of the window would have shown Conflict Detection before;
+    // here the conflict question rests on a fresh computation of the maps.
+    ConflictMaps::open(*project, state);
+
+    SerialSession session = openSerialSession(device);
+    if (!session.port) {
+        std::cerr << session.outcome.message() << '\n';
+        return kExitFailed;
+    }
+    if (Outcome nodes = checkNodeAddresses(project->store); !nodes) {
+        std::cerr << nodes.message() << '\n';
+        return kExitFailed;
+    }
+    if (!askDownloadQuestions(state, prompter))
+        return kExitFailed;
+
+    SteadyClock clock;
+    TransferView view;
+    ProgressPrinter printer(std::cout);
+    DownloadSequence download(*session.port, clock, prompter, view, std::ref(printer));
+    const Outcome done = download.run(*project);
+    if (!done) {
+        std::cerr << done.message() << '\n';
+        return kExitFailed;
+    }
+    return kExitSuccess;
+}
+
+const RegisterCommand registration{
+    "download", [](CLI::App& app, int& exitCode) {
+        auto* cmd =
+            app.add_subcommand("download", "Check a project file and download it into a gateway");
+        auto file = std::make_shared<std::string>();
+        auto device = std::make_shared<std::string>();
+        auto yes = std::make_shared<bool>(false);
+        cmd->add_option("file", *file, "Project file (.chg)")->required();
+        cmd->add_option("--port", *device, "Serial device, e.g. /dev/ttyUSB0")->required();
+        cmd->add_flag("--yes", *yes, "Answer Yes to the download questions");
+        cmd->callback(
+            [file, device, yes, &exitCode] { exitCode = runDownload(*file, *device, *yes); });
+    }};
+
+} // namespace
+} // namespace brenmoor::cli

@@ -1,0 +1,47 @@
+#include "cli/serial_session.h"
+
+#include "core/resources/messages_serial.h"
+#include "core/resources/string_table.h"
+#include "core/serial/port_settings.h"
+
+#ifdef BRENMOOR_HAVE_PORT
+#include "port/qt_serial_port.h"
+
+#include <QCoreApplication>
+#endif
+
+namespace brenmoor::cli {
+
+SerialSession openSerialSession(const std::string& device) {
+#ifdef BRENMOOR_HAVE_PORT
+    // Qt's serial port wants an application object; the transfers never run
+    // its event loop.
+    if (!QCoreApplication::instance()) {
+        static int argc = 1;
+        static char name[] = "brenmoor-cli";
+        static char* argv[] = {name, nullptr};
+        static QCoreApplication app(argc, argv);
+    }
+    port::QtPortOpener opener;
+    OpenedPort opened = openConfigPort(opener, ComPortNames{device}, SerialPortSettings{});
+    return {std::move(opened.port), opened.outcome};
+#else
+    return {nullptr,
+            Outcome::failure(msg::PortFailedToOpen, formatMessage(msg::PortFailedToOpen, device))};
+#endif
+}
+
+void ProgressPrinter::operator()(const TransferView& view) {
+    if (view.lineA != last_.lineA && !view.lineA.empty())
+        out_ << view.lineA << '\n';
+    if (view.lineB != last_.lineB && !view.lineB.empty())
+        out_ << view.lineB << '\n';
+    for (size_t i = 0; i < view.stepLines.size(); ++i)
+        if (view.stepLines[i] != last_.stepLines[i] && !view.stepLines[i].empty() &&
+            view.stepLinesVisible)
+            out_ << view.stepLines[i] << '\n';
+    out_.flush();
+    last_ = view;
+}
+
+} // namespace brenmoor::cli

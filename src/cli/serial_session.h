@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/resources/outcome.h"
+#include "core/serial/serial_port.h"
+#include "core/serial/transfer_view.h"
+
+#include <memory>
+#include <ostream>
+#include <string>
+
+namespace brenmoor::cli {
+
+// Opens the device given by --port with the line settings the Serial Port
+// Configuration dialog proposes (19200 baud, 8 data bits, no parity, one
+// stop bit). The outcome carries the program's message on failure.
+struct SerialSession {
+    std::unique_ptr<SerialPort> port;
+    Outcome outcome;
+};
+SerialSession openSerialSession(const std::string& device);
+
+// Prints what a transfer dialog would show, one line per text as it
+// appears: the status lines and the step lines.
+class ProgressPrinter {
+  public:
+    explicit ProgressPrinter(std::ostream& out) : out_(out) {}
+    void operator()(const TransferView& view);
+
+  private:
+    std::ostream& out_;
+    TransferView last_;
+};
+
+} // namespace brenmoor::cli

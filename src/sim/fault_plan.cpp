@@ -1,0 +1,71 @@
+#include "sim/fault_plan.h"
+
+#include <sstream>
+
+namespace brenmoor::sim {
+namespace {
+
+std::optional<long> number(const std::string& text, int base) {
+    if (text.empty())
+        return std::nullopt;
+    size_t used = 0;
+    try {
+        const long value = std::stol(text, &used, base);
+        if (used != text.size())
+            return std::nullopt;
+        return value;
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+std::optional<FaultRule> parseFaultRule(const std::string& text) {
+    std::vector<std::string> parts;
+    std::stringstream in(text);
+    for (std::string part; std::getline(in, part, ':');)
+        parts.push_back(part);
+    if (parts.size() < 3)
+        return std::nullopt;
+    const auto code = number(parts[0], 16);
+    const auto occurrence = number(parts[1], 10);
+    if (!code || *code < 0 || *code > 0xff || !occurrence || *occurrence < 0)
+        return std::nullopt;
+    FaultRule rule;
+    rule.code = static_cast<uint8_t>(*code);
+    rule.occurrence = static_cast<int>(*occurrence);
+    const std::string& kind = parts[2];
+    if (kind == "none" && parts.size() == 3) {
+        rule.kind = FaultRule::Kind::NoReply;
+    } else if (kind == "badsum" && parts.size() == 3) {
+        rule.kind = FaultRule::Kind::BadChecksum;
+    } else if (kind == "negative" && parts.size() <= 5) {
+        rule.kind = FaultRule::Kind::Negative;
+        for (size_t i = 3; i < parts.size(); ++i) {
+            const auto d = number(parts[i], 16);
+            if (!d || *d < 0 || *d > 0xff)
+                return std::nullopt;
+            rule.detail[i - 3] = static_cast<uint8_t>(*d);
+        }
+    } else if (kind == "late" && parts.size() == 4) {
+        const auto ms = number(parts[3], 10);
+        if (!ms || *ms < 0 || *ms > 60000)
+            return std::nullopt;
+        rule.kind = FaultRule::Kind::Late;
+        rule.lateMs = static_cast<int>(*ms);
+    } else {
+        return std::nullopt;
+    }
+    return rule;
+}
+
+std::optional<FaultRule> FaultPlan::onRequest(uint8_t code) {
+    const int n = ++seen_[code];
+    for (const FaultRule& rule : rules_)
+        if (rule.code == code && (rule.occurrence == 0 || rule.occurrence == n))
+            return rule;
+    return std::nullopt;
+}
+
+} // namespace brenmoor::sim

@@ -1,0 +1,148 @@
+#include "sim/pty_gateway.h"
+
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <map>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace brenmoor::sim {
+namespace {
+
+int64_t nowMs() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+void writeAll(int fd, const std::vector<uint8_t>& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return;
+        done += static_cast<size_t>(n);
+    }
+}
+
+} // namespace
+
+PtyGateway::PtyGateway(GatewayEngine engine) : engine_(std::move(engine)) {}
+
+PtyGateway::~PtyGateway() {
+    stop();
+    join();
+    closeAll();
+}
+
+void PtyGateway::closeAll() {
+    for (int* fd : {&master_, &slave_, &wakeRead_, &wakeWrite_})
+        if (*fd >= 0) {
+            ::close(*fd);
+            *fd = -1;
+        }
+    if (!link_.empty()) {
+        ::unlink(link_.c_str());
+        link_.clear();
+    }
+}
+
+bool PtyGateway::open() {
+    master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0) {
+        error_ = std::string("cannot create a pseudo-terminal: ") + std::strerror(errno);
+        return false;
+    }
+    const char* name = ::ptsname(master_);
+    if (!name) {
+        error_ = "cannot name the pseudo-terminal";
+        return false;
+    }
+    devicePath_ = name;
+    slave_ = ::open(name, O_RDWR | O_NOCTTY);
+    if (slave_ < 0) {
+        error_ = std::string("cannot open ") + name + ": " + std::strerror(errno);
+        return false;
+    }
+    // Raw until a client sets its own line settings: no echo, no line editing.
+    termios tio{};
+    if (::tcgetattr(slave_, &tio) == 0) {
+        ::cfmakeraw(&tio);
+        ::tcsetattr(slave_, TCSANOW, &tio);
+    }
+    int pipeFds[2];
+    if (::pipe(pipeFds) != 0) {
+        error_ = std::string("cannot create a pipe: ") + std::strerror(errno);
+        return false;
+    }
+    wakeRead_ = pipeFds[0];
+    wakeWrite_ = pipeFds[1];
+    ::fcntl(wakeWrite_, F_SETFL, O_NONBLOCK);
+    ::fcntl(master_, F_SETFL, O_NONBLOCK);
+    return true;
+}
+
+bool PtyGateway::linkTo(const std::string& link) {
+    ::unlink(link.c_str());
+    if (::symlink(devicePath_.c_str(), link.c_str()) != 0) {
+        error_ = "cannot link " + link + ": " + std::strerror(errno);
+        return false;
+    }
+    link_ = link;
+    return true;
+}
+
+void PtyGateway::run() {
+    std::multimap<int64_t, std::vector<uint8_t>> outgoing;
+    uint8_t buffer[512];
+    for (;;) {
+        int timeout = -1;
+        if (!outgoing.empty())
+            timeout = static_cast<int>(std::max<int64_t>(0, outgoing.begin()->first - nowMs()));
+        pollfd fds[2] = {{master_, POLLIN, 0}, {wakeRead_, POLLIN, 0}};
+        const int ready = ::poll(fds, 2, timeout);
+        if (ready < 0 && errno != EINTR)
+            return;
+        if (fds[1].revents != 0)
+            return;
+        const int64_t now = nowMs();
+        if (fds[0].revents & POLLIN) {
+            const ssize_t n = ::read(master_, buffer, sizeof buffer);
+            if (n > 0)
+                for (auto& reply :
+                     engine_.receive(std::span<const uint8_t>(buffer, static_cast<size_t>(n)), now))
+                    outgoing.emplace(now + reply.delayMs, std::move(reply.bytes));
+        } else if (fds[0].revents & (POLLHUP | POLLERR)) {
+            // Cannot happen while our own slave descriptor is open; avoid
+            // spinning if it does.
+            ::poll(nullptr, 0, 10);
+        }
+        while (!outgoing.empty() && outgoing.begin()->first <= nowMs()) {
+            writeAll(master_, outgoing.begin()->second);
+            outgoing.erase(outgoing.begin());
+        }
+    }
+}
+
+void PtyGateway::start() {
+    thread_ = std::thread([this] { run(); });
+}
+
+void PtyGateway::stop() {
+    if (wakeWrite_ >= 0) {
+        const char byte = 1;
+        [[maybe_unused]] const ssize_t n = ::write(wakeWrite_, &byte, 1);
+    }
+}
+
+void PtyGateway::join() {
+    if (thread_.joinable())
+        thread_.join();
+}
+
+} // namespace brenmoor::sim
