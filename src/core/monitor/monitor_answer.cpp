@@ -44,10 +44,14 @@ std::vector<uint8_t> continueAnswer() {
 }
 
 std::vector<uint8_t> encodeWriteRequest(const WriteRequest& request) {
-    std::vector<uint8_t> bytes{kWriteRequestByte, static_cast<uint8_t>(request.address >> 8),
-                               static_cast<uint8_t>(request.address & 0xFF),
-                               static_cast<uint8_t>(request.data.size())};
-    bytes.insert(bytes.end(), request.data.begin(), request.data.end());
+    // Sized once and filled in place: GCC 12 misreads an insert behind a
+    // four-byte initializer list as an out-of-bounds copy at -O2.
+    std::vector<uint8_t> bytes(4 + request.data.size());
+    bytes[0] = kWriteRequestByte;
+    bytes[1] = static_cast<uint8_t>(request.address >> 8);
+    bytes[2] = static_cast<uint8_t>(request.address & 0xFF);
+    bytes[3] = static_cast<uint8_t>(request.data.size());
+    std::copy(request.data.begin(), request.data.end(), bytes.begin() + 4);
     return bytes;
 }
 
