@@ -5,13 +5,20 @@
 #include "core/mapping/auto_mapping.h"
 #include "gui/app/modbus_config_doc.h"
 #include "gui/editor/modbus_config_view.h"
+#include "gui/mapping/cdtest.h"
 
 namespace brenmoor::gui {
 
 void CMainFrame::onSerialConnection() {}
 void CMainFrame::onUpload() {}
 void CMainFrame::onDownload() {}
-void CMainFrame::onConflictDetection() {}
+void CMainFrame::onConflictDetection() {
+    const Project& project = doc_->project();
+    if (project.device.commonMode || project.device.delimiter)
+        return;
+    CDTest dialog(project, mappingState_, this);
+    dialog.exec();
+}
 
 void CMainFrame::onAutoMapping() {
     Project& project = doc_->project();
