@@ -32,8 +32,12 @@ Answer CliPrompter::ask(std::string_view text, Buttons buttons) {
     return fitAnswer(answer, buttons);
 }
 
-void CliPrompter::inform(std::string_view text) { out_ << text << '\n'; }
+void CliPrompter::inform(std::string_view text) {
+    out_ << text << '\n';
+}
 
-void CliPrompter::notice(std::string_view text, NoticeKind) { out_ << text << '\n'; }
+void CliPrompter::notice(std::string_view text, NoticeKind) {
+    out_ << text << '\n';
+}
 
 } // namespace brenmoor::cli

@@ -12,7 +12,7 @@ namespace brenmoor::cli {
 // queue filled by `answer ...` lines or options such as --yes. A question
 // nobody answered counts as Cancel / No, as closing its box would.
 class CliPrompter : public Prompter {
-public:
+  public:
     using Prompter::ask;
     using Prompter::inform;
 
@@ -29,7 +29,7 @@ public:
     void inform(std::string_view text) override;
     void notice(std::string_view text, NoticeKind kind) override;
 
-private:
+  private:
     std::ostream& out_;
     std::deque<Answer> answers_;
     Answer defaultAnswer_ = Answer::Cancel;

@@ -30,14 +30,15 @@ int runImport(const std::string& input, const std::string& output) {
     }
 }
 
-const RegisterCommand registration{"import", [](CLI::App& app, int& exitCode) {
-    auto* cmd = app.add_subcommand("import", "Build a configuration from JSON and save it");
-    auto input = std::make_shared<std::string>();
-    auto output = std::make_shared<std::string>();
-    cmd->add_option("input", *input, "JSON file in the form `show --json` prints")->required();
-    cmd->add_option("--output", *output, "Project file to write (.chg)")->required();
-    cmd->callback([input, output, &exitCode] { exitCode = runImport(*input, *output); });
-}};
+const RegisterCommand registration{
+    "import", [](CLI::App& app, int& exitCode) {
+        auto* cmd = app.add_subcommand("import", "Build a configuration from JSON and save it");
+        auto input = std::make_shared<std::string>();
+        auto output = std::make_shared<std::string>();
+        cmd->add_option("input", *input, "JSON file in the form `show --json` prints")->required();
+        cmd->add_option("--output", *output, "Project file to write (.chg)")->required();
+        cmd->callback([input, output, &exitCode] { exitCode = runImport(*input, *output); });
+    }};
 
 } // namespace
 } // namespace brenmoor::cli

@@ -52,7 +52,8 @@ int32_t integerAt(const json& value, const std::string& where) {
 
 // Unknown keys are refused: a misspelt field would otherwise be dropped
 // without a word and its value lost.
-template <typename Known> void rejectUnknownKeys(const json& object, const std::string& where, Known known) {
+template <typename Known>
+void rejectUnknownKeys(const json& object, const std::string& where, Known known) {
     for (const auto& item : object.items())
         if (!known(item.key()))
             fail(where, "unknown field \"" + item.key() + "\"");
@@ -232,7 +233,8 @@ Project projectFromJson(const json& in) {
         if (!it->is_array() || it->size() > static_cast<size_t>(kSubnetCount))
             fail("subnets", "expected an array of at most four subnets");
         for (size_t s = 0; s < it->size(); ++s)
-            subnetFromJson((*it)[s], project.store.subnets[s], "subnets[" + std::to_string(s) + "]");
+            subnetFromJson((*it)[s], project.store.subnets[s],
+                           "subnets[" + std::to_string(s) + "]");
     }
     return project;
 }

@@ -13,7 +13,9 @@ void line(std::ostream& out, int indent, std::string_view name, std::string_view
         << " \"" << value << "\"\n";
 }
 
-const char* yesNo(bool value) { return value ? "on" : "off"; }
+const char* yesNo(bool value) {
+    return value ? "on" : "off";
+}
 
 } // namespace
 
@@ -24,9 +26,9 @@ void printProjectListing(std::ostream& out, const Project& project) {
         << "Model code      " << d.modelCode << '\n'
         << "Flags           dataFilter " << yesNo(d.dataFilter) << ", commonMode "
         << yesNo(d.commonMode) << ", doubleFault " << yesNo(d.doubleFault) << ", profibusData "
-        << yesNo(d.profibusData) << ", commandStatus " << yesNo(d.commandStatus)
-        << ", delimiter " << yesNo(d.delimiter) << ", model12 " << yesNo(d.model12)
-        << ", model11 " << yesNo(d.model11) << '\n';
+        << yesNo(d.profibusData) << ", commandStatus " << yesNo(d.commandStatus) << ", delimiter "
+        << yesNo(d.delimiter) << ", model12 " << yesNo(d.model12) << ", model11 "
+        << yesNo(d.model11) << '\n';
 
     out << "\nFieldbus\n";
     for (const auto& field : fieldbusFields())

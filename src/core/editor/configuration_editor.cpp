@@ -27,17 +27,16 @@ void ConfigurationEditor::newDocument() {
         project_.store.fieldbus.fieldbusType = text::DeviceNet;
         BuildTreeRoots();
     }
-    grid_.clear();
-    grid_.setRows(kGridRowsNewDocument);
-    grid_.setCols(kGridCols);
-    project_.marks.upload = false;
-    tree_.expandAll();
-    selectFirstRoot();
-    ResetEditorState(state_);
+    showDocument();
 }
 
 void ConfigurationEditor::documentOpened() {
     RebuildTree();
+    showDocument();
+}
+
+// What showing the view does for every document, new, opened or uploaded.
+void ConfigurationEditor::showDocument() {
     grid_.clear();
     grid_.setRows(kGridRowsNewDocument);
     grid_.setCols(kGridCols);

@@ -120,6 +120,7 @@ class ConfigurationEditor {
     std::string rowHelp(ItemKind page, int row) const;
 
   private:
+    void showDocument();
     void setEnableFlags(ItemKind kind);
     void applyEditRule();
     void editNodeAddress(int node);

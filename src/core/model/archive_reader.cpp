@@ -29,7 +29,9 @@ std::string utf16ToUtf8(std::span<const uint8_t> units) {
     std::string out;
     out.reserve(units.size());
     const size_t count = units.size() / 2;
-    auto unitAt = [&](size_t i) { return static_cast<uint32_t>(units[2 * i] | (units[2 * i + 1] << 8)); };
+    auto unitAt = [&](size_t i) {
+        return static_cast<uint32_t>(units[2 * i] | (units[2 * i + 1] << 8));
+    };
     for (size_t i = 0; i < count; ++i) {
         const uint32_t u = unitAt(i);
         if (u >= 0xD800 && u <= 0xDBFF && i + 1 < count) {

@@ -11,7 +11,7 @@ namespace brenmoor {
 // whether the bytes were there; a reader that failed once stays failed, so a
 // parser can read a whole record and check once.
 class ArchiveReader {
-public:
+  public:
     explicit ArchiveReader(std::span<const uint8_t> bytes) : bytes_(bytes) {}
 
     bool readByte(uint8_t& value);
@@ -25,7 +25,7 @@ public:
     bool failed() const { return failed_; }
     size_t remaining() const { return bytes_.size() - pos_; }
 
-private:
+  private:
     bool fail() {
         failed_ = true;
         return false;

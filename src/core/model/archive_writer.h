@@ -8,7 +8,7 @@ namespace brenmoor {
 
 // Little-endian primitives of the project file, appended to a byte buffer.
 class ArchiveWriter {
-public:
+  public:
     void writeByte(uint8_t value) { bytes_.push_back(value); }
     void writeUInt16(uint16_t value);
     void writeUInt32(uint32_t value);
@@ -19,7 +19,7 @@ public:
     const std::vector<uint8_t>& bytes() const { return bytes_; }
     std::vector<uint8_t> take() { return std::move(bytes_); }
 
-private:
+  private:
     std::vector<uint8_t> bytes_;
 };
 

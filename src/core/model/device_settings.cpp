@@ -31,7 +31,9 @@ void applyFailedOpen(DeviceSettings& settings) {
     setModelFlagsFromCode(settings);
 }
 
-void applyNewDocument(DeviceSettings& settings) { settings.deviceFamily = kDeviceNetFamily; }
+void applyNewDocument(DeviceSettings& settings) {
+    settings.deviceFamily = kDeviceNetFamily;
+}
 
 void applyUploadedDeviceType(DeviceSettings& settings, int deviceType) {
     settings.deviceFamily = deviceType - 1;

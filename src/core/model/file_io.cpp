@@ -42,7 +42,7 @@ MessageId messageForErrno(int errorNumber) {
 }
 
 class FileDescriptor {
-public:
+  public:
     explicit FileDescriptor(int fd) : fd_(fd) {}
     ~FileDescriptor() {
         if (fd_ >= 0)
@@ -53,7 +53,7 @@ public:
     int get() const { return fd_; }
     int release() { return std::exchange(fd_, -1); }
 
-private:
+  private:
     int fd_;
 };
 

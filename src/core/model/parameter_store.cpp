@@ -88,7 +88,9 @@ void convertOldText(std::string& field, std::string_view from, std::string_view 
 
 } // namespace
 
-NODE defaultNode() { return NODE{std::string(text::NotSet), std::string(text::NewNode)}; }
+NODE defaultNode() {
+    return NODE{std::string(text::NotSet), std::string(text::NewNode)};
+}
 
 INSTRUCTION defaultInstruction(const DeviceSettings& settings) {
     INSTRUCTION command;

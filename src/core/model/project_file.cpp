@@ -36,19 +36,17 @@ constexpr size_t kMaxProjectFileSize = 256u << 20;
 #define TEXT(path) [](CONFIG& c) -> std::string& { return c.path; }
 using ConfigText = std::string& (*)(CONFIG&);
 const ConfigText kConfigTexts[] = {
-    TEXT(protocolMode),
-    TEXT(master.masterBaud),      TEXT(master.masterDataBits),  TEXT(master.masterParity),
-    TEXT(master.masterStopBits),  TEXT(master.masterTransmission),
-    TEXT(master.responseTimeout), TEXT(master.pollDelay),       TEXT(master.outputMode),
-    TEXT(master.outputPulse),     TEXT(master.scanRate),
-    TEXT(slave.slaveBaud),        TEXT(slave.slaveDataBits),    TEXT(slave.slaveParity),
-    TEXT(slave.slaveStopBits),    TEXT(slave.slaveAddress),     TEXT(slave.slaveTransmission),
-    TEXT(common.commonBaud),      TEXT(common.commonDataBits),  TEXT(common.commonParity),
-    TEXT(common.commonStopBits),  TEXT(common.frameControl),    TEXT(common.charTimeout),
-    TEXT(common.charCount),       TEXT(common.autoSend),        TEXT(common.autoSendCycle),
-    TEXT(common.useCrc),          TEXT(common.commInterface),   TEXT(common.debugInterface),
-    TEXT(common.validLength),
-    TEXT(custom.customBaud),      TEXT(custom.customDataBits),  TEXT(custom.customParity),
+    TEXT(protocolMode),           TEXT(master.masterBaud),       TEXT(master.masterDataBits),
+    TEXT(master.masterParity),    TEXT(master.masterStopBits),   TEXT(master.masterTransmission),
+    TEXT(master.responseTimeout), TEXT(master.pollDelay),        TEXT(master.outputMode),
+    TEXT(master.outputPulse),     TEXT(master.scanRate),         TEXT(slave.slaveBaud),
+    TEXT(slave.slaveDataBits),    TEXT(slave.slaveParity),       TEXT(slave.slaveStopBits),
+    TEXT(slave.slaveAddress),     TEXT(slave.slaveTransmission), TEXT(common.commonBaud),
+    TEXT(common.commonDataBits),  TEXT(common.commonParity),     TEXT(common.commonStopBits),
+    TEXT(common.frameControl),    TEXT(common.charTimeout),      TEXT(common.charCount),
+    TEXT(common.autoSend),        TEXT(common.autoSendCycle),    TEXT(common.useCrc),
+    TEXT(common.commInterface),   TEXT(common.debugInterface),   TEXT(common.validLength),
+    TEXT(custom.customBaud),      TEXT(custom.customDataBits),   TEXT(custom.customParity),
     TEXT(custom.customStopBits),
 };
 #undef TEXT
@@ -133,7 +131,7 @@ void writeClassHeader(ArchiveWriter& out, std::string_view name) {
 // The object stream's bookkeeping: classes and objects share one index space
 // that starts at 1.
 class ObjectStream {
-public:
+  public:
     explicit ObjectStream(ArchiveReader& in) : in_(in) {}
 
     // Reads the tag in front of an object and checks that it introduces an
@@ -178,10 +176,8 @@ public:
         return true;
     }
 
-private:
-    void defineClass(std::string_view name) {
-        classes_[classCount_++] = {nextIndex_++, name};
-    }
+  private:
+    void defineClass(std::string_view name) { classes_[classCount_++] = {nextIndex_++, name}; }
     std::string_view classAt(uint32_t index) const {
         for (size_t i = 0; i < classCount_; ++i)
             if (classes_[i].index == index)

@@ -3,8 +3,10 @@
 namespace brenmoor {
 namespace {
 
-#define CONFIG_FIELD(path, field) \
-    ConfigField { #field, [](CONFIG& c) -> std::string& { return c.path; } }
+#define CONFIG_FIELD(path, field)                                                                  \
+    ConfigField {                                                                                  \
+#field, [](CONFIG & c) -> std::string& { return c.path; }                                  \
+    }
 
 constexpr FieldbusField kFieldbusFields[] = {
     {"fieldbusType", &FIELDBUS::fieldbusType},
@@ -73,23 +75,26 @@ constexpr NodeField kNodeFields[] = {
 };
 
 constexpr InstructionField kInstructionFields[] = {
-    {"slaveAddress", &INSTRUCTION::slaveAddress},
-    {"functionCode", &INSTRUCTION::functionCode},
-    {"startAddress", &INSTRUCTION::startAddress},
-    {"dataCount", &INSTRUCTION::dataCount},
-    {"mapAddress", &INSTRUCTION::mapAddress},
-    {"bitOffset", &INSTRUCTION::bitOffset},
-    {"byteCount", &INSTRUCTION::byteCount},
-    {"swapMode", &INSTRUCTION::swapMode},
-    {"checkType", &INSTRUCTION::checkType},
-    {"scanType", &INSTRUCTION::scanType},
+    {"slaveAddress", &INSTRUCTION::slaveAddress}, {"functionCode", &INSTRUCTION::functionCode},
+    {"startAddress", &INSTRUCTION::startAddress}, {"dataCount", &INSTRUCTION::dataCount},
+    {"mapAddress", &INSTRUCTION::mapAddress},     {"bitOffset", &INSTRUCTION::bitOffset},
+    {"byteCount", &INSTRUCTION::byteCount},       {"swapMode", &INSTRUCTION::swapMode},
+    {"checkType", &INSTRUCTION::checkType},       {"scanType", &INSTRUCTION::scanType},
 };
 
 } // namespace
 
-std::span<const FieldbusField> fieldbusFields() { return kFieldbusFields; }
-std::span<const ConfigField> configFields() { return kConfigFields; }
-std::span<const NodeField> nodeFields() { return kNodeFields; }
-std::span<const InstructionField> instructionFields() { return kInstructionFields; }
+std::span<const FieldbusField> fieldbusFields() {
+    return kFieldbusFields;
+}
+std::span<const ConfigField> configFields() {
+    return kConfigFields;
+}
+std::span<const NodeField> nodeFields() {
+    return kNodeFields;
+}
+std::span<const InstructionField> instructionFields() {
+    return kInstructionFields;
+}
 
 } // namespace brenmoor

@@ -10,7 +10,7 @@ namespace brenmoor {
 // What a core operation that can fail returns: success, or the id and the
 // finished text of the program's message. Nothing in the core shows it.
 class Outcome {
-public:
+  public:
     static Outcome success() { return Outcome{}; }
     static Outcome failure(MessageId id, std::string text) {
         Outcome o;
@@ -25,7 +25,7 @@ public:
     MessageId id() const { return id_; }
     const std::string& message() const { return message_; }
 
-private:
+  private:
     bool ok_ = true;
     MessageId id_{};
     std::string message_;

@@ -18,7 +18,7 @@ enum class NoticeKind { SlaveAddress, BufferSize };
 // the notice window, the command line prints and answers from its queue, and
 // the tests record what was shown.
 class Prompter {
-public:
+  public:
     virtual ~Prompter() = default;
 
     // A modal question; closing it without a choice counts as Cancel / No.

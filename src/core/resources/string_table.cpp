@@ -53,7 +53,9 @@ std::string_view loadString(MessageId id) {
     return it == map.end() ? std::string_view{} : it->second;
 }
 
-std::span<const StringEntry> allStrings() { return mergedTable(); }
+std::span<const StringEntry> allStrings() {
+    return mergedTable();
+}
 
 std::string formatMessage(MessageId id, int value) {
     return formatWith(loadString(id), value);

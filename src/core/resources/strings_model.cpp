@@ -33,6 +33,8 @@ constexpr StringEntry kEntries[] = {
 };
 } // namespace
 
-std::span<const StringEntry> modelStrings() { return kEntries; }
+std::span<const StringEntry> modelStrings() {
+    return kEntries;
+}
 
 } // namespace brenmoor

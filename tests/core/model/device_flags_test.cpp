@@ -14,8 +14,8 @@ using test::FileBytes;
 
 // A version-312 file whose four CONFIG tails carry the given flag values.
 struct TailFlags {
-    int32_t dataFilter = 0, model12 = 1, commonMode = 0, doubleFault = 0, model11 = 1,
-            profibus = 0, commandStatus = 0, delimiter = 0;
+    int32_t dataFilter = 0, model12 = 1, commonMode = 0, doubleFault = 0, model11 = 1, profibus = 0,
+            commandStatus = 0, delimiter = 0;
 };
 
 std::vector<uint8_t> fileWithTail(const TailFlags& flags, uint32_t version = 312,

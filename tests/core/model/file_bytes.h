@@ -12,7 +12,7 @@
 namespace brenmoor::test {
 
 class FileBytes {
-public:
+  public:
     FileBytes& u8(uint8_t v) {
         bytes.push_back(v);
         return *this;
@@ -61,7 +61,8 @@ inline FileBytes defaultConfigBody(uint32_t version, bool firstSubnet) {
     FileBytes b;
     b.u32(version);
     b.text("Modbus Master");
-    for (const char* t : {"19200", "8", "None", "1", "RTU", "300", "0", "Change of Value", "-1", "10"})
+    for (const char* t :
+         {"19200", "8", "None", "1", "RTU", "300", "0", "Change of Value", "-1", "10"})
         b.text(t); // master group
     for (const char* t : {"19200", "8", "None", "1", "", "RTU"})
         b.text(t); // slave group

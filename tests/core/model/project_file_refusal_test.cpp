@@ -110,8 +110,8 @@ TEST(ProjectFileRefusal, CountsTheStoreCannotHold) {
             config.append(body.bytes);
             for (int s = 1; s < 4; ++s)
                 config.u16(0x8003).append(test::defaultConfigBody(232, false).bytes);
-            expectRefused(fileWith(config.bytes), (which ? "commandCount " : "nodeCount ") +
-                                                      std::to_string(count));
+            expectRefused(fileWith(config.bytes),
+                          (which ? "commandCount " : "nodeCount ") + std::to_string(count));
         }
     }
 }

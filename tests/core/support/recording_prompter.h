@@ -11,7 +11,7 @@ namespace brenmoor::test {
 // A Prompter that records every text shown and answers questions from a
 // script; an unscripted question counts as Cancel / No, as closing it would.
 class RecordingPrompter : public Prompter {
-public:
+  public:
     using Prompter::ask;
     using Prompter::inform;
 
@@ -31,7 +31,7 @@ public:
     std::vector<std::string> texts() const;
     void clear() { shown_.clear(); }
 
-private:
+  private:
     std::deque<Answer> answers_;
     std::vector<Shown> shown_;
 };

@@ -8,7 +8,8 @@
 namespace brenmoor::test {
 
 TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "brenmoor-test-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "brenmoor-test-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr)
         throw std::runtime_error("cannot create a temporary folder");
     path_ = pattern;
@@ -26,7 +27,8 @@ std::vector<uint8_t> readBytes(const std::string& path) {
 
 void writeBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 } // namespace brenmoor::test

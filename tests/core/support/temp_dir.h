@@ -9,7 +9,7 @@ namespace brenmoor::test {
 
 // A folder of its own for one test, removed with everything in it afterwards.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -18,7 +18,7 @@ public:
     std::filesystem::path path() const { return path_; }
     std::string file(const std::string& name) const { return (path_ / name).string(); }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
