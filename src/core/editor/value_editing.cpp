@@ -251,21 +251,11 @@ void ConfigurationEditor::storeListChoice(const std::string& s) {
     case ItemKind::Subnet: {
         const std::string& mode = config.protocolMode;
         if (row >= 1 && row <= 4) {
-            std::array<std::string*, 4> fields{};
-            if (mode == text::ModbusMaster)
-                fields = {&config.master.masterBaud, &config.master.masterDataBits,
-                          &config.master.masterParity, &config.master.masterStopBits};
-            else if (mode == text::ModbusSlave)
-                fields = {&config.slave.slaveBaud, &config.slave.slaveDataBits,
-                          &config.slave.slaveParity, &config.slave.slaveStopBits};
-            else if (mode == text::CustomProtocol)
-                fields = {&config.custom.customBaud, &config.custom.customDataBits,
-                          &config.custom.customParity, &config.custom.customStopBits};
-            else if (mode == text::CommonMode)
-                fields = {&config.common.commonBaud, &config.common.commonDataBits,
-                          &config.common.commonParity, &config.common.commonStopBits};
-            if (fields[row - 1])
+            if (const auto line = lineSettingFields(config, mode)) {
+                std::string* const fields[] = {line->baud, line->dataBits, line->parity,
+                                               line->stopBits};
                 *fields[row - 1] = s;
+            }
         } else if (row == 6) {
             if (mode == text::ModbusMaster)
                 config.master.masterTransmission = s;

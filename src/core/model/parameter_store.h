@@ -2,7 +2,12 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <type_traits>
+
+#include "core/model/store_texts.h"
 
 namespace brenmoor {
 
@@ -142,6 +147,35 @@ struct ProjectRecords {
 };
 
 struct DeviceSettings;
+
+// The four line settings (baud rate, data bits, parity, stop bits) of the
+// parameter group a protocol mode uses; nothing for a mode the store does
+// not know. Config is CONFIG or const CONFIG, and the pointers follow it.
+template <typename Text> struct LineSettingFields {
+    Text* baud;
+    Text* dataBits;
+    Text* parity;
+    Text* stopBits;
+};
+
+template <typename Config>
+auto lineSettingFields(Config& c, std::string_view protocolMode)
+    -> std::optional<LineSettingFields<std::remove_reference_t<decltype((c.master.masterBaud))>>> {
+    using Fields = LineSettingFields<std::remove_reference_t<decltype((c.master.masterBaud))>>;
+    if (protocolMode == text::ModbusMaster)
+        return Fields{&c.master.masterBaud, &c.master.masterDataBits, &c.master.masterParity,
+                      &c.master.masterStopBits};
+    if (protocolMode == text::ModbusSlave)
+        return Fields{&c.slave.slaveBaud, &c.slave.slaveDataBits, &c.slave.slaveParity,
+                      &c.slave.slaveStopBits};
+    if (protocolMode == text::CustomProtocol)
+        return Fields{&c.custom.customBaud, &c.custom.customDataBits, &c.custom.customParity,
+                      &c.custom.customStopBits};
+    if (protocolMode == text::CommonMode)
+        return Fields{&c.common.commonBaud, &c.common.commonDataBits, &c.common.commonParity,
+                      &c.common.commonStopBits};
+    return std::nullopt;
+}
 
 // The default configuration for the current flags. The fields it leaves
 // alone (doubleFaultClear of subnets 1 to 3, startChar, terminator) keep

@@ -1,9 +1,11 @@
 #include "core/serial/image_codec.h"
 
+#include "core/mapping/profibus_config.h"
 #include "core/model/store_texts.h"
 #include "core/serial/code_tables.h"
 #include "core/serial/frame.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace brenmoor {
@@ -46,32 +48,6 @@ void putWord(std::span<uint8_t> block, size_t at, int value) {
     block[at + 1] = low(value);
 }
 
-struct LineFields {
-    const std::string* baud;
-    const std::string* dataBits;
-    const std::string* parity;
-    const std::string* stopBits;
-};
-
-std::optional<LineFields> lineFieldsOf(const CONFIG& c, int protocol) {
-    switch (protocol) {
-    case 0:
-        return LineFields{&c.master.masterBaud, &c.master.masterDataBits, &c.master.masterParity,
-                          &c.master.masterStopBits};
-    case 1:
-        return LineFields{&c.slave.slaveBaud, &c.slave.slaveDataBits, &c.slave.slaveParity,
-                          &c.slave.slaveStopBits};
-    case 2:
-        return LineFields{&c.custom.customBaud, &c.custom.customDataBits, &c.custom.customParity,
-                          &c.custom.customStopBits};
-    case 3:
-        return LineFields{&c.common.commonBaud, &c.common.commonDataBits, &c.common.commonParity,
-                          &c.common.commonStopBits};
-    default:
-        return std::nullopt;
-    }
-}
-
 } // namespace
 
 int encodedDecimal(std::string_view text) {
@@ -97,7 +73,7 @@ std::array<uint8_t, kSubnetBlockSize> encodeSubnetBlock(const ParameterStore& st
     const int protocol = codeOf(kProtocolModes, c.protocolMode).value_or(-1);
     if (protocol >= 0)
         b[0] = static_cast<uint8_t>(protocol);
-    if (const auto line = lineFieldsOf(c, protocol)) {
+    if (const auto line = lineSettingFields(c, c.protocolMode)) {
         b[1] = codeOf(kSubnetBauds, *line->baud).value_or(0);
         b[2] = codeOf(kDataBits, *line->dataBits).value_or(0);
         b[3] = codeOf(kParities, *line->parity).value_or(0);
@@ -166,19 +142,9 @@ std::array<uint8_t, kProfibusConfigSize> encodeProfibusConfigData(const Paramete
     const FIELDBUS& f = store.fieldbus;
     if (f.profibusConfigMode == text::UseNumberOfBytes)
         return data;
-    const std::string& t = f.profibusConfigData;
-    auto digit = [](char c) -> int {
-        if (c >= '0' && c <= '9')
-            return c - '0';
-        if (c >= 'a' && c <= 'f')
-            return c - 'a' + 10;
-        if (c >= 'A' && c <= 'F')
-            return c - 'A' + 10;
-        return 0;
-    };
-    size_t n = 0;
-    for (size_t i = 2; i <= t.size() && n < 8; i += 3)
-        data[1 + n++] = static_cast<uint8_t>(digit(t[i - 2]) * 16 + digit(t[i - 1]));
+    const std::vector<uint8_t> bytes = profibusConfigBytes(f.profibusConfigData);
+    const size_t n = std::min<size_t>(bytes.size(), kProfibusConfigSize - 1);
+    std::copy_n(bytes.begin(), n, data.begin() + 1);
     data[0] = static_cast<uint8_t>(n);
     return data;
 }
