@@ -17,6 +17,11 @@ struct TransferView {
     bool stepLinesVisible = true;
     bool iconsHaveCheckMark = false;
     bool iconsVisible = true;
+    // The fourth step of a download that is read back: shown only when it
+    // has a text; the check mark goes next to it once the gateway was found
+    // to hold what was sent.
+    std::string verifyLine;
+    bool verifyPassed = false;
 
     friend bool operator==(const TransferView&, const TransferView&) = default;
 };

@@ -14,6 +14,8 @@
 #include "gui/editor/cdins.h"
 #include "gui/editor/info_text_panel.h"
 #include "gui/editor/modbus_config_view.h"
+#include "gui/serial/serial_link.h"
+#include "port/qt_serial_port.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -49,7 +51,9 @@ constexpr int kReachabilityPeriodMs = 10000;
 CMainFrame::CMainFrame(std::unique_ptr<FileDialogs> dialogs)
     : dialogs_(dialogs ? std::move(dialogs) : std::make_unique<QtFileDialogs>()),
       prompter_(std::make_unique<QtPrompter>(this)),
-      doc_(new CModbusConfigDoc(*prompter_, *dialogs_, this)) {
+      doc_(new CModbusConfigDoc(*prompter_, *dialogs_, this)),
+      serial_(std::make_unique<SerialLink>(std::make_unique<port::SystemPortLister>(),
+                                           std::make_unique<port::QtPortOpener>())) {
     registerBuiltInResources();
     setWindowIcon(programIcon());
     setWindowTitle(qtext(msg::AppTitle));

@@ -23,6 +23,7 @@ class CDIns;
 class CModbusConfigDoc;
 class CModbusConfigView;
 class InfoTextPanel;
+class SerialLink;
 
 // The main window: menus, toolbar, status bar, the bottom bar with its Info
 // and News tabs, and the form view. It routes every command to the document,
@@ -54,6 +55,14 @@ class CMainFrame : public QMainWindow {
     void checkReachability();
 
     MappingState& mappingState() { return mappingState_; }
+    // The port list and serial settings of this run.
+    SerialLink& serialLink() { return *serial_; }
+    // Tests and --simulate put their own lister and opener in place.
+    void replaceSerialLink(std::unique_ptr<SerialLink> link);
+
+    // Called after every command that may have changed the configuration:
+    // it becomes one step of Undo when it did. See main_frame_history.cpp.
+    void checkpointHistory();
 
     // Edit "Add Command": the modal "Select Command" list.
     void onAddCommand();
@@ -81,7 +90,8 @@ class CMainFrame : public QMainWindow {
     void onHelpContent();
     void onAbout();
 
-    // The tools of the later stages; see main_frame_tools.cpp.
+    // The tools: main_frame_tools.cpp (mapping), main_frame_serial.cpp,
+    // main_frame_monitor.cpp and main_frame_export.cpp.
     void onSerialConnection();
     void onUpload();
     void onDownload();
@@ -105,6 +115,7 @@ class CMainFrame : public QMainWindow {
     int internetReachable_ = 0;
     // What the mapping tools remember for the run.
     MappingState mappingState_;
+    std::unique_ptr<SerialLink> serial_;
 };
 
 } // namespace brenmoor::gui

@@ -1,5 +1,4 @@
-// The Tools commands. Their menus and buttons exist from the start; each
-// handler here is where its tool gets wired in.
+// The mapping tools of the Tools menu.
 #include "gui/app/main_frame.h"
 
 #include "core/mapping/auto_mapping.h"
@@ -9,9 +8,6 @@
 
 namespace brenmoor::gui {
 
-void CMainFrame::onSerialConnection() {}
-void CMainFrame::onUpload() {}
-void CMainFrame::onDownload() {}
 void CMainFrame::onConflictDetection() {
     const Project& project = doc_->project();
     if (project.device.commonMode || project.device.delimiter)
@@ -26,9 +22,7 @@ void CMainFrame::onAutoMapping() {
         return;
     if (runAutoMapping(project, mappingState_, *prompter_) == AutoMappingOutcome::Completed)
         view_->storeReplaced();
+    checkpointHistory();
 }
-
-void CMainFrame::onExportExcel() {}
-void CMainFrame::onMonitorIoData() {}
 
 } // namespace brenmoor::gui
