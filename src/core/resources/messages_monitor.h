@@ -29,6 +29,8 @@ inline constexpr MessageId ContinueToDisplay{65014};
 inline constexpr MessageId StopDisplaying{65015};
 
 // Send's checks, in the order they are made, and its reading failures.
+// The monitor's own text when its port cannot be opened.
+inline constexpr MessageId OpenSerialPortFailed{61645};
 inline constexpr MessageId PleaseComplete{61646};
 inline constexpr MessageId IllegalHexData{61647};
 inline constexpr MessageId InputFormatIncorrect{61648};

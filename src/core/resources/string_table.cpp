@@ -14,7 +14,8 @@ const std::vector<StringEntry>& mergedTable() {
     static const std::vector<StringEntry> table = [] {
         std::vector<StringEntry> all;
         for (auto fragment : {modelStrings(), editorStrings(), mappingStrings(), serialStrings(),
-                              monitorStrings(), exportStrings(), guiStrings()})
+                              monitorStrings(), exportStrings(), guiStrings(),
+                              serialDialogStrings(), compareStrings(), historyStrings()})
             all.insert(all.end(), fragment.begin(), fragment.end());
         return all;
     }();

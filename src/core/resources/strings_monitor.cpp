@@ -5,6 +5,7 @@ namespace brenmoor {
 
 namespace {
 constexpr StringEntry kEntries[] = {
+    {msg::OpenSerialPortFailed, "Open the serial port failed!"},
     {msg::CorrectResponse, "Correct response"},
     {msg::AbnormalResponse, "Abnormal response"},
     {msg::ResponseError, "Response error"},

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "core/resources/message_id.h"
+
+namespace brenmoor::msg {
+
+// A placeholder so the fragment is never empty; replace with the real texts.
+inline constexpr MessageId ComparePlaceholder{1900};
+
+} // namespace brenmoor::msg
