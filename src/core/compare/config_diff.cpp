@@ -401,7 +401,7 @@ void compareCommandsOf(const SubnetContext& s, const std::string& key, const Tre
         std::string place;
         if (loose) {
             const int k = p < lc.size() ? lc[p] : rc[p];
-            place = fillIn(msg::PlaceLooseCommand, {number, std::to_string(k + 1)});
+            place = fillIn(msg::PlaceListCommand, {number, std::to_string(k + 1)});
         } else {
             place = fillIn(msg::PlaceCommand, {number, key, std::to_string(p + 1)});
         }

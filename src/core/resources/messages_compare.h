@@ -15,7 +15,8 @@ inline constexpr MessageId PlaceDevice{1905};
 inline constexpr MessageId PlaceSubnet{1906};
 inline constexpr MessageId PlaceNode{1907};
 inline constexpr MessageId PlaceCommand{1908};
-inline constexpr MessageId PlaceLooseCommand{1909};
+// A command by its position in the list, as the gateway numbers them.
+inline constexpr MessageId PlaceListCommand{1909};
 
 // The device settings and flags a project file carries.
 inline constexpr MessageId LabelDeviceFamily{1910};

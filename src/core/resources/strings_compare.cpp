@@ -14,7 +14,7 @@ constexpr StringEntry kEntries[] = {
     {msg::PlaceSubnet, "Subnet %1"},
     {msg::PlaceNode, "Subnet %1, node %2"},
     {msg::PlaceCommand, "Subnet %1, node %2, command %3"},
-    {msg::PlaceLooseCommand, "Subnet %1, command %2 (no node)"},
+    {msg::PlaceListCommand, "Subnet %1, command %2"},
 
     {msg::LabelDeviceFamily, "Device Family"},
     {msg::LabelModelCode, "Model Code"},
