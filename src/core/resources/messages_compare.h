@@ -63,6 +63,7 @@ inline constexpr MessageId VerifyStep{1945};
 inline constexpr MessageId VerifyPassed{1946};
 inline constexpr MessageId VerifyDifferent{1947};
 inline constexpr MessageId VerifyDifferenceLine{1948};
-inline constexpr MessageId VerifyReadFailed{1949};
+// The other side of a comparison with a gateway.
+inline constexpr MessageId GatewayName{1949};
 
 } // namespace brenmoor::msg

@@ -57,7 +57,7 @@ constexpr StringEntry kEntries[] = {
     {msg::VerifyPassed, "The gateway holds the configuration that was downloaded."},
     {msg::VerifyDifferent, "The gateway holds a different configuration!"},
     {msg::VerifyDifferenceLine, "%1: %2 is %3 in the gateway, %4 here"},
-    {msg::VerifyReadFailed, "The configuration could not be read back: %1"},
+    {msg::GatewayName, "the gateway"},
 };
 } // namespace
 

@@ -223,9 +223,9 @@ VerifyReport verifyDownload(SerialPort& port, Clock& clock, const Project& proje
     if (!read) {
         // A gateway that cannot be read back has not been shown to hold
         // anything: never a success.
-        view.verifyLine = fillIn(msg::VerifyReadFailed, {read.message()});
+        view.verifyLine = read.message();
         show();
-        return {Outcome::failure(msg::VerifyReadFailed, view.verifyLine), {}};
+        return {std::move(read), {}};
     }
 
     VerifyReport report{Outcome::success(),
