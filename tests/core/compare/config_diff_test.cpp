@@ -236,9 +236,8 @@ TEST(CompareConfigurations, CommandsWithoutANodeStillCompare) {
     a.store.subnets[0].commands[2].nodeNumber = 0;
     Project b = a;
     b.store.subnets[0].commands[2].dataCount = "9";
-    EXPECT_THAT(
-        compareConfigurations(a, b),
-        ElementsAre(Difference("Subnet 1, command 3", "Number of Data", "2", "9", true)));
+    EXPECT_THAT(compareConfigurations(a, b),
+                ElementsAre(Difference("Subnet 1, command 3", "Number of Data", "2", "9", true)));
 }
 
 TEST(CompareConfigurations, DeviceFlagsCountButStayHome) {
