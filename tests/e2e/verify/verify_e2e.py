@@ -131,6 +131,10 @@ def case_download_verify_miswrite():
     expect_line(done, "Subnet 1, command 2: Byte Swap is No Swap in the gateway, Two Bytes Swap here")
     # The download itself succeeded: only the check fails.
     expect_line(done, "Downloading is successful!")
+    for bad in ("10:2:miswrite:x", "10:2:miswrite:7:0", "10:2:miswrite:7:10:1"):
+        refused = subprocess.run([SIM, "--fault", bad], capture_output=True, text=True, timeout=10)
+        if refused.returncode != 2:
+            fail(f"the simulator took --fault {bad}: exit {refused.returncode}")
 
 
 def case_verify_read_fails():
