@@ -182,7 +182,8 @@ def case_diff_port():
         done = cli("diff", source, "--port", sim.device, "--all")
         if not any(line.endswith("(not sent to the gateway)") for line in done.stdout.splitlines()):
             fail("--all listed nothing that stays home:\n" + done.stdout)
-        edited = write_project("edited", map_second="4010")
+        edited = path("edited.chg")
+        cli("edit", source, "--output", edited, "--do", "select command 2", "--do", "set 4 4010")
         done = cli("diff", edited, "--port", sim.device, expect=1)
         if done.stdout.splitlines() != [
                 "Subnet 1, node 7, command 1: Mapping Address (HEX) is 4000 in the gateway, "
