@@ -348,6 +348,32 @@ class HistoryTests : public QObject {
         QVERIFY(!shown->shown);
     }
 
+    void compareWithFileShowsEveryDifferenceInTheTable() {
+        typeValue(1, QStringLiteral("5"));
+        Project other = makeNewProject();
+        other.store.fieldbus.stationAddress = "6";
+        dialogs_->openAnswers = {writeFile("B.chg", other)};
+        int rows = 0;
+        QString place, label, left, right;
+        onNextModal([&](QWidget* modal) {
+            if (auto* dialog = qobject_cast<CompareDialog*>(modal)) {
+                QAbstractItemModel* model = dialog->table()->model();
+                rows = model->rowCount();
+                place = model->index(0, DifferenceTableModel::Place).data().toString();
+                label = model->index(0, DifferenceTableModel::Parameter).data().toString();
+                left = model->index(0, DifferenceTableModel::ThisValue).data().toString();
+                right = model->index(0, DifferenceTableModel::OtherValue).data().toString();
+            }
+            modal->close();
+        });
+        frame_->action(cmd::CompareWithFile)->trigger();
+        QCOMPARE(rows, 1);
+        QCOMPARE(place, QStringLiteral("Fieldbus"));
+        QCOMPARE(label, QStringLiteral("DeviceNet Address(0~63)"));
+        QCOMPARE(left, QStringLiteral("5"));
+        QCOMPARE(right, QStringLiteral("6"));
+    }
+
     void unreadableFileIsReportedAndNothingChanges() {
         const auto shown = recordComparisons();
         const QString bad = dir_.filePath(QStringLiteral("bad.chg"));

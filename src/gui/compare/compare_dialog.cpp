@@ -1,5 +1,6 @@
 #include "gui/compare/compare_dialog.h"
 
+#include "core/resources/messages_compare.h"
 #include "core/resources/messages_history.h"
 #include "gui/app/gui_text.h"
 #include "gui/compare/difference_table_model.h"
@@ -30,7 +31,7 @@ CompareDialog::CompareDialog(std::vector<ConfigDifference> differences, const QS
     heading->setObjectName(QStringLiteral("compareHeading"));
     summary_->setObjectName(QStringLiteral("compareSummary"));
     const int count = model_->rowCount();
-    summary_->setText(count == 0 ? qtext(msg::CompareSame)
+    summary_->setText(count == 0 ? qtext(msg::CompareEqual)
                                  : qtext(formatMessage(msg::CompareCount, count)));
 
     table_->setObjectName(QStringLiteral("compareTable"));

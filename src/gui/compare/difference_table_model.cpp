@@ -36,7 +36,7 @@ QVariant DifferenceTableModel::data(const QModelIndex& index, int role) const {
         case OtherValue:
             return qtext(difference.right);
         case Note:
-            return difference.travels ? QString() : qtext(msg::CompareNotSent);
+            return difference.travels ? QString() : qtext(msg::CompareNoteNotSent);
         default:
             return {};
         }
