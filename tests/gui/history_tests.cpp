@@ -118,6 +118,18 @@ class HistoryTests : public QObject {
         return path;
     }
 
+    // One port, COM1, whose opening fails or gives a silent port.
+    FakeOpener& useSerialLink(bool opens, bool confirmed) {
+        auto opener = std::make_unique<FakeOpener>(opens);
+        FakeOpener& result = *opener;
+        auto link = std::make_unique<SerialLink>(std::make_unique<FakeLister>(ComPortNames{"COM1"}),
+                                                 std::move(opener));
+        link->enumeratePorts();
+        link->settings().confirmed = confirmed;
+        frame_->replaceSerialLink(std::move(link));
+        return result;
+    }
+
     // Records the comparison instead of opening the dialog.
     std::shared_ptr<Shown> recordComparisons() {
         auto shown = std::make_shared<Shown>();
@@ -427,43 +439,29 @@ class HistoryTests : public QObject {
 
     void compareWithGatewayNeedsConfirmedSettings() {
         const auto shown = recordComparisons();
-        auto link = std::make_unique<SerialLink>(std::make_unique<FakeLister>(ComPortNames{"COM1"}),
-                                                 std::make_unique<FakeOpener>(true));
-        SerialLink& serial = *link;
-        frame_->replaceSerialLink(std::move(link));
-        serial.enumeratePorts();
-        serial.settings().confirmed = false;
+        FakeOpener& opener = useSerialLink(true, false);
         frame_->action(cmd::CompareWithGateway)->trigger();
         QVERIFY(!shown->shown);
-        QCOMPARE(static_cast<FakeOpener&>(serial.opener()).opened, 0);
+        QCOMPARE(opener.opened, 0);
     }
 
     void compareWithGatewayReportsAPortThatDoesNotOpen() {
         const auto shown = recordComparisons();
-        auto link = std::make_unique<SerialLink>(std::make_unique<FakeLister>(ComPortNames{"COM1"}),
-                                                 std::make_unique<FakeOpener>(false));
-        SerialLink& serial = *link;
-        frame_->replaceSerialLink(std::move(link));
-        serial.enumeratePorts();
-        serial.settings().confirmed = true;
+        FakeOpener& opener = useSerialLink(false, true);
         addNode();
         const Project before = project();
         const auto message = answerNextModal(QStringLiteral("OK"));
         frame_->action(cmd::CompareWithGateway)->trigger();
         QVERIFY(message->seen);
-        QVERIFY(!message->text.isEmpty());
+        QVERIFY(message->text.contains(QStringLiteral("COM1")));
+        QCOMPARE(opener.opened, 1);
         QVERIFY(!shown->shown);
         QCOMPARE(project().store, before.store);
     }
 
     void compareWithGatewayReportsAFailedReadAndChangesNothing() {
         const auto shown = recordComparisons();
-        auto link = std::make_unique<SerialLink>(std::make_unique<FakeLister>(ComPortNames{"COM1"}),
-                                                 std::make_unique<FakeOpener>(true));
-        SerialLink& serial = *link;
-        frame_->replaceSerialLink(std::move(link));
-        serial.enumeratePorts();
-        serial.settings().confirmed = true;
+        FakeOpener& opener = useSerialLink(true, true);
         addNode();
         const Project before = project();
         // The scripted port stays silent: the first request goes unanswered.
@@ -472,7 +470,7 @@ class HistoryTests : public QObject {
         QVERIFY(message->seen);
         QVERIFY(!message->text.isEmpty());
         QVERIFY(!shown->shown);
-        QCOMPARE(static_cast<FakeOpener&>(serial.opener()).opened, 1);
+        QCOMPARE(opener.opened, 1);
         QCOMPARE(project().store, before.store);
         QCOMPARE(project().device, before.device);
         QVERIFY(frame_->history().canUndo());

@@ -16,7 +16,8 @@ namespace brenmoor::gui {
 
 namespace {
 constexpr QSize kDialogSize(860, 480);
-}
+constexpr QSize kSameSize(420, 120);
+} // namespace
 
 CompareDialog::CompareDialog(std::vector<ConfigDifference> differences, const QString& otherName,
                              QWidget* parent)
@@ -24,7 +25,6 @@ CompareDialog::CompareDialog(std::vector<ConfigDifference> differences, const QS
       summary_(new QLabel(this)), table_(new QTableView(this)) {
     setWindowTitle(qtext(msg::CompareTitle));
     setObjectName(QStringLiteral("compareDialog"));
-    resize(kDialogSize);
 
     auto* heading =
         new QLabel(qtext(formatMessage(msg::CompareHeading, otherName.toStdString())), this);
@@ -48,6 +48,8 @@ CompareDialog::CompareDialog(std::vector<ConfigDifference> differences, const QS
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* close = buttons->addButton(qtext(msg::CompareClose), QDialogButtonBox::RejectRole);
     close->setDefault(true);
+    // The table is for reading; the keyboard's first stop is Close.
+    close->setFocus();
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
@@ -57,6 +59,7 @@ CompareDialog::CompareDialog(std::vector<ConfigDifference> differences, const QS
     if (count == 0)
         layout->addStretch(1);
     layout->addWidget(buttons);
+    resize(count == 0 ? kSameSize : kDialogSize);
 }
 
 } // namespace brenmoor::gui
