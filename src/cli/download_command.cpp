@@ -8,6 +8,7 @@
 #include "core/mapping/mapping_checks.h"
 #include "core/serial/clock.h"
 #include "core/serial/download_sequence.h"
+#include "core/serial/download_verify.h"
 
 #include <iostream>
 
@@ -16,7 +17,7 @@ namespace {
 
 // As the Download dialog runs it: the checks when it opens, the port, then
 // the node check, the questions and the sequence when Download is pressed.
-int runDownload(const std::string& file, const std::string& device, bool yes) {
+int runDownload(const std::string& file, const std::string& device, bool yes, bool verify) {
     auto project = openProjectOrReport(file);
     if (!project)
         return kExitFailed;
@@ -52,7 +53,18 @@ int runDownload(const std::string& file, const std::string& device, bool yes) {
         std::cerr << done.message() << '\n';
         return kExitFailed;
     }
-    return kExitSuccess;
+    if (!verify)
+        return kExitSuccess;
+
+    const VerifyReport report = verifyDownload(*session.port, clock, *project,
+                                               download.firmwareVersion(), view, std::ref(printer));
+    for (const std::string& line : report.differences)
+        std::cout << line << '\n';
+    if (!report.outcome) {
+        std::cerr << report.outcome.message() << '\n';
+        return kExitFailed;
+    }
+    return report.verified() ? kExitSuccess : kExitFailed;
 }
 
 const RegisterCommand registration{
@@ -62,11 +74,15 @@ const RegisterCommand registration{
         auto file = std::make_shared<std::string>();
         auto device = std::make_shared<std::string>();
         auto yes = std::make_shared<bool>(false);
+        auto verify = std::make_shared<bool>(false);
         cmd->add_option("file", *file, "Project file (.chg)")->required();
         cmd->add_option("--port", *device, "Serial device, e.g. /dev/ttyUSB0")->required();
         cmd->add_flag("--yes", *yes, "Answer Yes to the download questions");
-        cmd->callback(
-            [file, device, yes, &exitCode] { exitCode = runDownload(*file, *device, *yes); });
+        cmd->add_flag("--verify", *verify,
+                      "Read the configuration back after the download and compare it");
+        cmd->callback([file, device, yes, verify, &exitCode] {
+            exitCode = runDownload(*file, *device, *yes, *verify);
+        });
     }};
 
 } // namespace

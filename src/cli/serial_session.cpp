@@ -40,6 +40,8 @@ void ProgressPrinter::operator()(const TransferView& view) {
         if (view.stepLines[i] != last_.stepLines[i] && !view.stepLines[i].empty() &&
             view.stepLinesVisible)
             out_ << view.stepLines[i] << '\n';
+    if (view.verifyLine != last_.verifyLine && !view.verifyLine.empty())
+        out_ << view.verifyLine << '\n';
     out_.flush();
     last_ = view;
 }

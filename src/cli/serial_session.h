@@ -20,7 +20,8 @@ struct SerialSession {
 SerialSession openSerialSession(const std::string& device);
 
 // Prints what a transfer dialog would show, one line per text as it
-// appears: the status lines and the step lines.
+// appears: the status lines, the step lines and the line of the check that
+// follows a download.
 class ProgressPrinter {
   public:
     explicit ProgressPrinter(std::ostream& out) : out_(out) {}

@@ -1,5 +1,9 @@
 #include "sim/fault_plan.h"
 
+#include "core/serial/frame.h"
+
+#include <algorithm>
+
 #include <sstream>
 
 namespace brenmoor::sim {
@@ -54,10 +58,55 @@ std::optional<FaultRule> parseFaultRule(const std::string& text) {
             return std::nullopt;
         rule.kind = FaultRule::Kind::Late;
         rule.lateMs = static_cast<int>(*ms);
+    } else if (kind == "miswrite" && parts.size() <= 5) {
+        rule.kind = FaultRule::Kind::Miswrite;
+        if (parts.size() >= 4) {
+            const auto byte = number(parts[3], 10);
+            if (!byte || *byte < 0 || *byte > 255)
+                return std::nullopt;
+            rule.miswriteByte = static_cast<int>(*byte);
+        }
+        if (parts.size() == 5) {
+            const auto mask = number(parts[4], 16);
+            if (!mask || *mask <= 0 || *mask > 0xff)
+                return std::nullopt;
+            rule.miswriteMask = static_cast<uint8_t>(*mask);
+        }
     } else {
         return std::nullopt;
     }
     return rule;
+}
+
+std::vector<uint8_t> miswrittenFrame(std::span<const uint8_t> frame, const FaultRule& rule) {
+    std::vector<uint8_t> out(frame.begin(), frame.end());
+    if (out.size() < 3)
+        return out;
+    // What precedes the stored bytes in the data of each write.
+    size_t prefix = 0;
+    switch (out[0]) {
+    case code::WriteSubnet:
+        prefix = 1;
+        break;
+    case code::WriteCommand:
+        prefix = 2;
+        break;
+    case code::WriteDeviceNet:
+    case code::WriteClearingOption:
+    case code::WriteProfibusConfig:
+        break;
+    default:
+        return out;
+    }
+    const size_t length = std::min<size_t>(out[1], out.size() - 3);
+    if (length <= prefix)
+        return out;
+    const size_t stored = length - prefix;
+    const size_t byte = rule.miswriteByte >= 0 && static_cast<size_t>(rule.miswriteByte) < stored
+                            ? static_cast<size_t>(rule.miswriteByte)
+                            : stored - 1;
+    out[2 + prefix + byte] ^= rule.miswriteMask;
+    return out;
 }
 
 std::optional<FaultRule> FaultPlan::onRequest(uint8_t code) {

@@ -48,7 +48,10 @@ std::vector<ScheduledReply> GatewayEngine::receive(std::span<const uint8_t> byte
             replies.push_back(
                 schedule(frame, negative(request, fault->detail[0], fault->detail[1])));
         } else if (!fault || fault->kind != FaultRule::Kind::NoReply) {
-            std::vector<uint8_t> reply = answer(frame);
+            // A gateway that stores a write wrongly still acknowledges it.
+            std::vector<uint8_t> reply = fault && fault->kind == FaultRule::Kind::Miswrite
+                                             ? answer(miswrittenFrame(frame, *fault))
+                                             : answer(frame);
             if (!reply.empty()) {
                 if (fault && fault->kind == FaultRule::Kind::BadChecksum)
                     reply.back() = static_cast<uint8_t>(reply.back() + 1);

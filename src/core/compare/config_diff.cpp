@@ -150,49 +150,15 @@ void compareFieldbus(Collector& c, const Project& left, const Project& right) {
     c.field(place, label(msg::LabelDns2), l.dns2, r.dns2, false);
 }
 
-// One field of a subnet, by where it sits in the stores.
+// One field of a subnet's parameter groups.
 struct SubnetField {
     MessageId label;
-    std::string CONFIG::*direct = nullptr;
-    std::string MASTERPARAM::*master = nullptr;
-    std::string SLAVEPARAM::*slave = nullptr;
-    std::string CUSTOMPARAM::*custom = nullptr;
-    std::string COMMONPARAM::*common = nullptr;
+    const std::string& (*of)(const CONFIG&);
     Shown shown = Shown::AsStored;
-
-    const std::string& of(const CONFIG& config) const {
-        if (master)
-            return config.master.*master;
-        if (slave)
-            return config.slave.*slave;
-        if (custom)
-            return config.custom.*custom;
-        if (common)
-            return config.common.*common;
-        return config.*direct;
-    }
 };
 
-SubnetField masterField(MessageId id, std::string MASTERPARAM::*f, Shown shown = Shown::AsStored) {
-    SubnetField s{id};
-    s.master = f;
-    s.shown = shown;
-    return s;
-}
-SubnetField slaveField(MessageId id, std::string SLAVEPARAM::*f) {
-    SubnetField s{id};
-    s.slave = f;
-    return s;
-}
-SubnetField customField(MessageId id, std::string CUSTOMPARAM::*f) {
-    SubnetField s{id};
-    s.custom = f;
-    return s;
-}
-SubnetField commonField(MessageId id, std::string COMMONPARAM::*f) {
-    SubnetField s{id};
-    s.common = f;
-    return s;
+template <auto Group, auto Field> const std::string& member(const CONFIG& config) {
+    return (config.*Group).*Field;
 }
 
 // Which fields a protocol mode sends in the subnet block, in the order of
@@ -205,40 +171,43 @@ struct ModeGroup {
 const std::vector<ModeGroup>& modeGroups() {
     static const std::vector<ModeGroup> groups = {
         {text::ModbusMaster,
-         {masterField(msg::LabelBaudRate, &MASTERPARAM::masterBaud),
-          masterField(msg::LabelDataBits, &MASTERPARAM::masterDataBits),
-          masterField(msg::LabelParityCheck, &MASTERPARAM::masterParity),
-          masterField(msg::LabelStopBits, &MASTERPARAM::masterStopBits),
-          masterField(msg::LabelTransmissionMode, &MASTERPARAM::masterTransmission),
-          masterField(msg::LabelResponseTimeout, &MASTERPARAM::responseTimeout,
-                      Shown::BlankIfNotSet),
-          masterField(msg::LabelPollDelay, &MASTERPARAM::pollDelay, Shown::BlankIfNotSet),
-          masterField(msg::LabelOutputMode, &MASTERPARAM::outputMode),
-          masterField(msg::LabelOutputPulse, &MASTERPARAM::outputPulse, Shown::BlankIfNotSet),
-          masterField(msg::LabelScanRate, &MASTERPARAM::scanRate, Shown::BlankIfNotSet)}},
+         {{msg::LabelBaudRate, &member<&CONFIG::master, &MASTERPARAM::masterBaud>},
+          {msg::LabelDataBits, &member<&CONFIG::master, &MASTERPARAM::masterDataBits>},
+          {msg::LabelParityCheck, &member<&CONFIG::master, &MASTERPARAM::masterParity>},
+          {msg::LabelStopBits, &member<&CONFIG::master, &MASTERPARAM::masterStopBits>},
+          {msg::LabelTransmissionMode, &member<&CONFIG::master, &MASTERPARAM::masterTransmission>},
+          {msg::LabelResponseTimeout, &member<&CONFIG::master, &MASTERPARAM::responseTimeout>,
+           Shown::BlankIfNotSet},
+          {msg::LabelPollDelay, &member<&CONFIG::master, &MASTERPARAM::pollDelay>,
+           Shown::BlankIfNotSet},
+          {msg::LabelOutputMode, &member<&CONFIG::master, &MASTERPARAM::outputMode>},
+          {msg::LabelOutputPulse, &member<&CONFIG::master, &MASTERPARAM::outputPulse>,
+           Shown::BlankIfNotSet},
+          {msg::LabelScanRate, &member<&CONFIG::master, &MASTERPARAM::scanRate>,
+           Shown::BlankIfNotSet}}},
         {text::ModbusSlave,
-         {slaveField(msg::LabelBaudRate, &SLAVEPARAM::slaveBaud),
-          slaveField(msg::LabelDataBits, &SLAVEPARAM::slaveDataBits),
-          slaveField(msg::LabelParityCheck, &SLAVEPARAM::slaveParity),
-          slaveField(msg::LabelStopBits, &SLAVEPARAM::slaveStopBits),
-          slaveField(msg::LabelSlaveAddress, &SLAVEPARAM::slaveAddress),
-          slaveField(msg::LabelTransmissionMode, &SLAVEPARAM::slaveTransmission)}},
+         {{msg::LabelBaudRate, &member<&CONFIG::slave, &SLAVEPARAM::slaveBaud>},
+          {msg::LabelDataBits, &member<&CONFIG::slave, &SLAVEPARAM::slaveDataBits>},
+          {msg::LabelParityCheck, &member<&CONFIG::slave, &SLAVEPARAM::slaveParity>},
+          {msg::LabelStopBits, &member<&CONFIG::slave, &SLAVEPARAM::slaveStopBits>},
+          {msg::LabelSlaveAddress, &member<&CONFIG::slave, &SLAVEPARAM::slaveAddress>},
+          {msg::LabelTransmissionMode, &member<&CONFIG::slave, &SLAVEPARAM::slaveTransmission>}}},
         {text::CustomProtocol,
-         {customField(msg::LabelBaudRate, &CUSTOMPARAM::customBaud),
-          customField(msg::LabelDataBits, &CUSTOMPARAM::customDataBits),
-          customField(msg::LabelParityCheck, &CUSTOMPARAM::customParity),
-          customField(msg::LabelStopBits, &CUSTOMPARAM::customStopBits)}},
+         {{msg::LabelBaudRate, &member<&CONFIG::custom, &CUSTOMPARAM::customBaud>},
+          {msg::LabelDataBits, &member<&CONFIG::custom, &CUSTOMPARAM::customDataBits>},
+          {msg::LabelParityCheck, &member<&CONFIG::custom, &CUSTOMPARAM::customParity>},
+          {msg::LabelStopBits, &member<&CONFIG::custom, &CUSTOMPARAM::customStopBits>}}},
         {text::CommonMode,
-         {commonField(msg::LabelBaudRate, &COMMONPARAM::commonBaud),
-          commonField(msg::LabelDataBits, &COMMONPARAM::commonDataBits),
-          commonField(msg::LabelParityCheck, &COMMONPARAM::commonParity),
-          commonField(msg::LabelStopBits, &COMMONPARAM::commonStopBits),
-          commonField(msg::LabelFrameControl, &COMMONPARAM::frameControl),
-          commonField(msg::LabelCharTimeout, &COMMONPARAM::charTimeout),
-          commonField(msg::LabelCharCount, &COMMONPARAM::charCount),
-          commonField(msg::LabelAutoSend, &COMMONPARAM::autoSend),
-          commonField(msg::LabelAutoSendCycle, &COMMONPARAM::autoSendCycle),
-          commonField(msg::LabelUseCrc, &COMMONPARAM::useCrc)}},
+         {{msg::LabelBaudRate, &member<&CONFIG::common, &COMMONPARAM::commonBaud>},
+          {msg::LabelDataBits, &member<&CONFIG::common, &COMMONPARAM::commonDataBits>},
+          {msg::LabelParityCheck, &member<&CONFIG::common, &COMMONPARAM::commonParity>},
+          {msg::LabelStopBits, &member<&CONFIG::common, &COMMONPARAM::commonStopBits>},
+          {msg::LabelFrameControl, &member<&CONFIG::common, &COMMONPARAM::frameControl>},
+          {msg::LabelCharTimeout, &member<&CONFIG::common, &COMMONPARAM::charTimeout>},
+          {msg::LabelCharCount, &member<&CONFIG::common, &COMMONPARAM::charCount>},
+          {msg::LabelAutoSend, &member<&CONFIG::common, &COMMONPARAM::autoSend>},
+          {msg::LabelAutoSendCycle, &member<&CONFIG::common, &COMMONPARAM::autoSendCycle>},
+          {msg::LabelUseCrc, &member<&CONFIG::common, &COMMONPARAM::useCrc>}}},
     };
     return groups;
 }
@@ -292,7 +261,7 @@ void compareSubnetParameters(const SubnetContext& s) {
             bool fieldTravels = travels;
             // The pulse time comes back from the gateway only for pulse
             // output.
-            if (f.master == &MASTERPARAM::outputPulse)
+            if (f.label == msg::LabelOutputPulse)
                 fieldTravels = travels && (s.l.master.outputMode == text::PulseOutput ||
                                            s.r.master.outputMode == text::PulseOutput);
             s.c.field(place, name, f.of(s.l), f.of(s.r), fieldTravels, f.shown);
@@ -401,7 +370,7 @@ void compareCommandsOf(const SubnetContext& s, const std::string& key, const Tre
         std::string place;
         if (loose) {
             const int k = p < lc.size() ? lc[p] : rc[p];
-            place = fillIn(msg::PlaceLooseCommand, {number, std::to_string(k + 1)});
+            place = fillIn(msg::PlaceListCommand, {number, std::to_string(k + 1)});
         } else {
             place = fillIn(msg::PlaceCommand, {number, key, std::to_string(p + 1)});
         }

@@ -15,7 +15,8 @@ inline constexpr MessageId PlaceDevice{1905};
 inline constexpr MessageId PlaceSubnet{1906};
 inline constexpr MessageId PlaceNode{1907};
 inline constexpr MessageId PlaceCommand{1908};
-inline constexpr MessageId PlaceLooseCommand{1909};
+// A command by its position in the list, as the gateway numbers them.
+inline constexpr MessageId PlaceListCommand{1909};
 
 // The device settings and flags a project file carries.
 inline constexpr MessageId LabelDeviceFamily{1910};
@@ -62,6 +63,7 @@ inline constexpr MessageId VerifyStep{1945};
 inline constexpr MessageId VerifyPassed{1946};
 inline constexpr MessageId VerifyDifferent{1947};
 inline constexpr MessageId VerifyDifferenceLine{1948};
-inline constexpr MessageId VerifyReadFailed{1949};
+// The other side of a comparison with a gateway.
+inline constexpr MessageId GatewayName{1949};
 
 } // namespace brenmoor::msg

@@ -14,7 +14,7 @@ constexpr StringEntry kEntries[] = {
     {msg::PlaceSubnet, "Subnet %1"},
     {msg::PlaceNode, "Subnet %1, node %2"},
     {msg::PlaceCommand, "Subnet %1, node %2, command %3"},
-    {msg::PlaceLooseCommand, "Subnet %1, command %2 (no node)"},
+    {msg::PlaceListCommand, "Subnet %1, command %2"},
 
     {msg::LabelDeviceFamily, "Device Family"},
     {msg::LabelModelCode, "Model Code"},
@@ -57,7 +57,7 @@ constexpr StringEntry kEntries[] = {
     {msg::VerifyPassed, "The gateway holds the configuration that was downloaded."},
     {msg::VerifyDifferent, "The gateway holds a different configuration!"},
     {msg::VerifyDifferenceLine, "%1: %2 is %3 in the gateway, %4 here"},
-    {msg::VerifyReadFailed, "The configuration could not be read back: %1"},
+    {msg::GatewayName, "the gateway"},
 };
 } // namespace
 

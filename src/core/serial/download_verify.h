@@ -13,7 +13,7 @@ namespace brenmoor {
 
 // What reading a download back found.
 struct VerifyReport {
-    Outcome outcome;                      // failed: the read-back itself failed (its message)
+    Outcome outcome; // failed: a read of the gateway failed, with the upload's message
     std::vector<std::string> differences; // one line per field; empty: the gateway holds it all
     bool verified() const { return outcome.ok() && differences.empty(); }
 };

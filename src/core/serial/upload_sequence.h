@@ -2,8 +2,8 @@
 
 #include "core/model/project.h"
 #include "core/resources/outcome.h"
+#include "core/serial/gateway_readback.h"
 #include "core/serial/received_data.h"
-#include "core/serial/transact.h"
 #include "core/serial/transfer_view.h"
 
 namespace brenmoor {
@@ -22,23 +22,16 @@ class UploadSequence {
 
     Outcome run(Project& project);
 
-    const ReceivedData& received() const { return received_; }
-    int firmwareVersion() const { return firmwareVersion_; }
+    const ReceivedData& received() const { return reader_.received(); }
+    int firmwareVersion() const { return reader_.firmwareVersion(); }
 
   private:
     void show();
-    Outcome failBlock(MessageId id);
-    Outcome failBlock(MessageId id, std::string text);
-    Outcome readBlocks(const DeviceSettings& device);
+    Outcome failBlock(Outcome failed);
 
-    Transactor transactor_;
+    GatewayReader reader_;
     TransferView& view_;
     TransferProgress progress_;
-    ReceivedData received_;
-    int firmwareVersion_ = 0;
-    std::array<uint8_t, kGeneralBufferSize> buffer_{};
-    std::array<uint8_t, kPacketBufferSize> packetBuffer_{};
-    std::array<uint8_t, kOptionBufferSize> optionBuffer_{};
 };
 
 // The store side of applying an upload: reset to defaults, the values read,

@@ -238,7 +238,7 @@ TEST(CompareConfigurations, CommandsWithoutANodeStillCompare) {
     b.store.subnets[0].commands[2].dataCount = "9";
     EXPECT_THAT(
         compareConfigurations(a, b),
-        ElementsAre(Difference("Subnet 1, command 3 (no node)", "Number of Data", "2", "9", true)));
+        ElementsAre(Difference("Subnet 1, command 3", "Number of Data", "2", "9", true)));
 }
 
 TEST(CompareConfigurations, DeviceFlagsCountButStayHome) {
