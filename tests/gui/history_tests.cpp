@@ -15,6 +15,8 @@
 #include "gui/editor/modbus_config_view.h"
 #include "gui/editor/property_grid.h"
 #include "gui/serial/serial_link.h"
+#include "port/qt_serial_port.h"
+#include "sim/pty_gateway.h"
 
 #include <QAction>
 #include <QFile>
@@ -475,6 +477,46 @@ class HistoryTests : public QObject {
         QCOMPARE(project().device, before.device);
         QVERIFY(frame_->history().canUndo());
         QCOMPARE(frame_->history().undoSteps(), size_t{1});
+    }
+
+    void compareWithGatewayReadsTheSimulatedGatewayAndChangesNothing() {
+        addNode();
+        typeValue(0, QStringLiteral("5"));
+        view().addCommandFromList(2);
+        ParameterStore onSite = project().store;
+        onSite.fieldbus.stationAddress = "33";
+        sim::PtyGateway gateway(sim::GatewayEngine(sim::GatewayOptions{},
+                                                   sim::configFromStore(onSite, project().device)));
+        QVERIFY2(gateway.open(), gateway.errorText().c_str());
+        gateway.start();
+
+        auto lister = std::make_unique<port::SystemPortLister>();
+        lister->addDevice(gateway.devicePath());
+        auto link =
+            std::make_unique<SerialLink>(std::move(lister), std::make_unique<port::QtPortOpener>());
+        link->enumeratePorts();
+        const ComPortNames& names = link->portNames();
+        link->settings().portIndex = static_cast<int>(
+            std::find(names.begin(), names.end(), gateway.devicePath()) - names.begin());
+        link->settings().confirmed = true;
+        frame_->replaceSerialLink(std::move(link));
+
+        const auto shown = recordComparisons();
+        const Project before = project();
+        frame_->action(cmd::CompareWithGateway)->trigger();
+        gateway.stop();
+        gateway.join();
+
+        QVERIFY(shown->shown);
+        QCOMPARE(shown->otherName, QStringLiteral("Gateway"));
+        const auto station = std::find_if(
+            shown->differences.begin(), shown->differences.end(),
+            [](const ConfigDifference& d) { return d.label == "DeviceNet Address(0~63)"; });
+        QVERIFY(station != shown->differences.end());
+        QCOMPARE(station->right, std::string("33"));
+        QCOMPARE(project().store, before.store);
+        QCOMPARE(project().device, before.device);
+        QCOMPARE(project().marks.modified, before.marks.modified);
     }
 };
 

@@ -14,7 +14,10 @@ ReadingDialog::ReadingDialog(QWidget* parent)
     : QDialog(parent), lineA_(new QLabel(this)), lineB_(new QLabel(this)) {
     setWindowTitle(qtext(msg::CompareReadingTitle));
     setObjectName(QStringLiteral("readingDialog"));
-    setModal(true);
+    // Not modal: while it shows, the window gets no input events at all
+    // (see showView), and a modal window here would stand in the way of the
+    // message box that may follow.
+    setModal(false);
     setWindowFlag(Qt::WindowCloseButtonHint, false);
     auto* busy = new QProgressBar(this);
     busy->setRange(0, 0);
