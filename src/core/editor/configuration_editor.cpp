@@ -51,6 +51,16 @@ void ConfigurationEditor::storeReplaced() {
     selectFirstRoot();
 }
 
+void ConfigurationEditor::storeRestored() {
+    const ItemPlace place = placeOf(tree_.selected());
+    RebuildTree();
+    // As when a document is shown: whatever came back is in view.
+    tree_.expandAll();
+    state_.contextItem = kNoItem;
+    state_.pageItem = kNoItem;
+    selectItem(itemAt(place));
+}
+
 // --- Tree ----------------------------------------------------------------
 
 void ConfigurationEditor::BuildTreeRoots() {
@@ -100,6 +110,39 @@ ItemId ConfigurationEditor::commandItem(int command) const {
             if (tree_.data(item) == command)
                 return item;
     return kNoItem;
+}
+
+ItemPlace ConfigurationEditor::placeOf(ItemId item) const {
+    ItemPlace place;
+    place.kind = kindOf(item);
+    switch (place.kind) {
+    case ItemKind::Node:
+        place.node = tree_.data(item);
+        break;
+    case ItemKind::Command:
+        place.node = tree_.data(tree_.parent(item));
+        place.command = tree_.data(item);
+        break;
+    default:
+        break;
+    }
+    return place;
+}
+
+ItemId ConfigurationEditor::itemAt(const ItemPlace& place) const {
+    const ItemId subnetRoot = findSubnetRoot(tree_);
+    if (place.kind == ItemKind::Command && place.command >= 1) {
+        const ItemId command = commandItem(place.command);
+        if (command != kNoItem && tree_.data(tree_.parent(command)) == place.node)
+            return command;
+    }
+    if ((place.kind == ItemKind::Command || place.kind == ItemKind::Node) && place.node >= 1) {
+        if (const ItemId node = nodeItem(place.node); node != kNoItem)
+            return node;
+    }
+    if (place.kind != ItemKind::Fieldbus && place.kind != ItemKind::None && subnetRoot != kNoItem)
+        return subnetRoot;
+    return tree_.firstRoot();
 }
 
 void ConfigurationEditor::setEnableFlags(ItemKind kind) {

@@ -43,6 +43,17 @@ enum class MenuVariant { EditMenu, ContextMenu };
 
 enum class StructureCommand { AddNode, DeleteNode, AddCommand, DeleteCommand, CopyNode, PasteNode };
 
+// Where an item sits, in terms that outlive a rebuild of the tree: item
+// handles do not, the numbers in the store do.
+struct ItemPlace {
+    ItemKind kind = ItemKind::None;
+    int subnet = 0;
+    int node = 0;    // Node and Command: the node's number
+    int command = 0; // Command: the command's number over the subnet
+
+    friend bool operator==(const ItemPlace&, const ItemPlace&) = default;
+};
+
 // Every rule of the configuration editor: the tree and its structure
 // commands, the property pages and the value editing. The window only shows
 // the tree, the grid and the editors, and forwards the user's actions here.
@@ -66,6 +77,10 @@ class ConfigurationEditor {
     void documentOpened();
     // After Auto Mapping or an upload replaced the store's contents.
     void storeReplaced();
+    // After Undo or Redo put another state of the store in place: the tree
+    // is rebuilt and the item that was selected is selected again, or the
+    // nearest one that still exists (see itemAt).
+    void storeRestored();
 
     // --- Tree -------------------------------------------------------------
     void BuildTreeRoots();
@@ -77,6 +92,10 @@ class ConfigurationEditor {
     // The item of node n / command c (1-based), or kNoItem.
     ItemId nodeItem(int node) const;
     ItemId commandItem(int command) const;
+    ItemPlace placeOf(ItemId item) const;
+    // The item at `place`; when it is gone, the nearest one that exists: a
+    // command's node, a node's subnet root, else the first root.
+    ItemId itemAt(const ItemPlace& place) const;
 
     // --- Structure commands -------------------------------------------
     bool isEnabled(StructureCommand command) const;

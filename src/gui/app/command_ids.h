@@ -27,5 +27,11 @@ inline constexpr int TreeAddNode = 32781;
 inline constexpr int TreeDeleteNode = 32782;
 inline constexpr int TreeAddCommand = 32783;
 inline constexpr int TreeDeleteCommand = 32784;
+// Undo and Redo keep the framework's editing ids; the comparisons have ids
+// of their own after the program's commands.
+inline constexpr int EditUndo = 57643;
+inline constexpr int EditRedo = 57644;
+inline constexpr int CompareWithFile = 32800;
+inline constexpr int CompareWithGateway = 32801;
 
 } // namespace brenmoor::gui::cmd

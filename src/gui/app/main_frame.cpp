@@ -1,6 +1,7 @@
 #include "gui/app/main_frame.h"
 
 #include "core/resources/messages_gui.h"
+#include "core/resources/messages_history.h"
 #include "gui/app/about_dialog.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/file_dialogs.h"
@@ -69,6 +70,9 @@ CMainFrame::CMainFrame(std::unique_ptr<FileDialogs> dialogs)
     createStatusBar();
 
     connect(view_, &CModbusConfigView::stateChanged, this, &CMainFrame::updateCommandUi);
+    // Every change of the configuration in the view (committed values, the
+    // structure commands, paste, New and Open) ends in stateChanged.
+    connect(view_, &CModbusConfigView::stateChanged, this, &CMainFrame::checkpointHistory);
     connect(view_, &CModbusConfigView::addCommandRequested, this, &CMainFrame::onAddCommand);
     connect(doc_, &CModbusConfigDoc::titleChanged, this, &QWidget::setWindowTitle);
 
@@ -112,10 +116,19 @@ void CMainFrame::createMenus() {
     file->addAction(makeAction(cmd::FileSave, qtext(msg::MenuSave), &CMainFrame::onFileSave));
     file->addAction(makeAction(cmd::FileSaveAs, qtext(msg::MenuSaveAs), &CMainFrame::onFileSaveAs));
     file->addSeparator();
+    file->addAction(makeAction(cmd::CompareWithFile, qtext(msg::MenuCompareWithFile),
+                               &CMainFrame::onCompareWithFile));
+    file->addSeparator();
     file->addAction(makeAction(cmd::AppExit, qtext(msg::MenuExit), nullptr));
     connect(action(cmd::AppExit), &QAction::triggered, this, &QWidget::close);
 
     QMenu* edit = menuBar()->addMenu(qtext(msg::MenuEdit));
+    edit->addAction(makeAction(cmd::EditUndo, qtext(msg::MenuUndo), &CMainFrame::onUndo));
+    edit->addAction(makeAction(cmd::EditRedo, qtext(msg::MenuRedo), &CMainFrame::onRedo));
+    action(cmd::EditRedo)
+        ->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    edit->addSeparator();
     edit->addAction(makeAction(cmd::AddNode, qtext(msg::MenuAddNode), &CMainFrame::onAddNode));
     edit->addAction(
         makeAction(cmd::DeleteNode, qtext(msg::MenuDeleteNode), &CMainFrame::onDeleteNode));
@@ -134,6 +147,8 @@ void CMainFrame::createMenus() {
                                 &CMainFrame::onSerialConnection));
     tools->addAction(makeAction(cmd::Upload, qtext(msg::MenuUpload), &CMainFrame::onUpload));
     tools->addAction(makeAction(cmd::Download, qtext(msg::MenuDownload), &CMainFrame::onDownload));
+    tools->addAction(makeAction(cmd::CompareWithGateway, qtext(msg::MenuCompareWithGateway),
+                                &CMainFrame::onCompareWithGateway));
     tools->addAction(makeAction(cmd::ConflictDetection, qtext(msg::MenuConflictDetection),
                                 &CMainFrame::onConflictDetection));
     tools->addAction(
@@ -259,15 +274,19 @@ void CMainFrame::updateCommandUi() {
     const DeviceSettings& device = doc_->project().device;
     action(cmd::AutoMapping)->setEnabled(!device.commonMode);
     action(cmd::ConflictDetection)->setEnabled(!device.commonMode && !device.delimiter);
+    action(cmd::EditUndo)->setEnabled(history_.canUndo());
+    action(cmd::EditRedo)->setEnabled(history_.canRedo());
 }
 
 // --- File --------------------------------------------------------------------
 
 void CMainFrame::onFileNew() {
-    doc_->onFileNew();
+    if (doc_->onFileNew())
+        resetHistory();
 }
 void CMainFrame::onFileOpen() {
-    doc_->onFileOpen();
+    if (doc_->onFileOpen())
+        resetHistory();
 }
 void CMainFrame::onFileSave() {
     doc_->onFileSave();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/compare/config_diff.h"
+#include "core/editor/undo_history.h"
 #include "core/mapping/mapping_state.h"
 #include "gui/app/file_dialogs.h"
 #include "gui/app/qt_prompter.h"
@@ -7,7 +9,9 @@
 #include <QHash>
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QDockWidget;
@@ -63,6 +67,13 @@ class CMainFrame : public QMainWindow {
     // Called after every command that may have changed the configuration:
     // it becomes one step of Undo when it did. See main_frame_history.cpp.
     void checkpointHistory();
+    const UndoHistory& history() const { return history_; }
+
+    // How the comparisons show their outcome; tests look at it instead of a
+    // modal dialog. Empty: the comparison dialog.
+    using ComparisonShower =
+        std::function<void(std::vector<ConfigDifference> differences, const QString& otherName)>;
+    void setComparisonShower(ComparisonShower shower) { showComparison_ = std::move(shower); }
 
     // Edit "Add Command": the modal "Select Command" list.
     void onAddCommand();
@@ -87,6 +98,13 @@ class CMainFrame : public QMainWindow {
     void onDeleteCommand();
     void onCopyNode();
     void onPasteNode();
+    void onUndo();
+    void onRedo();
+    // Starts the history again from the document as it is now.
+    void resetHistory();
+    void onCompareWithFile();
+    void onCompareWithGateway();
+    void showComparison(std::vector<ConfigDifference> differences, const QString& otherName);
     void onHelpContent();
     void onAbout();
 
@@ -116,6 +134,8 @@ class CMainFrame : public QMainWindow {
     // What the mapping tools remember for the run.
     MappingState mappingState_;
     std::unique_ptr<SerialLink> serial_;
+    UndoHistory history_;
+    ComparisonShower showComparison_;
 };
 
 } // namespace brenmoor::gui

@@ -1,0 +1,71 @@
+#include "gui/compare/difference_table_model.h"
+
+#include "core/resources/messages_history.h"
+#include "gui/app/gui_text.h"
+
+#include <QBrush>
+#include <QColor>
+
+namespace brenmoor::gui {
+
+DifferenceTableModel::DifferenceTableModel(std::vector<ConfigDifference> differences,
+                                           QString otherName, QObject* parent)
+    : QAbstractTableModel(parent), differences_(std::move(differences)),
+      otherName_(std::move(otherName)) {}
+
+int DifferenceTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(differences_.size());
+}
+
+int DifferenceTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant DifferenceTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const ConfigDifference& difference = differences_[static_cast<size_t>(index.row())];
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
+        switch (index.column()) {
+        case Place:
+            return qtext(difference.place);
+        case Parameter:
+            return qtext(difference.label);
+        case ThisValue:
+            return qtext(difference.left);
+        case OtherValue:
+            return qtext(difference.right);
+        case Note:
+            return difference.travels ? QString() : qtext(msg::CompareNoteNotSent);
+        default:
+            return {};
+        }
+    }
+    // What a download does not send cannot disturb the gateway: it is shown,
+    // but quieter than the rest.
+    if (role == Qt::ForegroundRole && !difference.travels)
+        return QBrush(QColor(120, 120, 120));
+    return {};
+}
+
+QVariant DifferenceTableModel::headerData(int section, Qt::Orientation orientation,
+                                          int role) const {
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    switch (section) {
+    case Place:
+        return qtext(msg::CompareColumnPlace);
+    case Parameter:
+        return qtext(msg::CompareColumnParameter);
+    case ThisValue:
+        return qtext(msg::CompareColumnThis);
+    case OtherValue:
+        return otherName_;
+    case Note:
+        return qtext(msg::CompareColumnNote);
+    default:
+        return {};
+    }
+}
+
+} // namespace brenmoor::gui

@@ -1,0 +1,39 @@
+#include "gui/compare/reading_dialog.h"
+
+#include "core/resources/messages_history.h"
+#include "gui/app/gui_text.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+namespace brenmoor::gui {
+
+ReadingDialog::ReadingDialog(QWidget* parent)
+    : QDialog(parent), lineA_(new QLabel(this)), lineB_(new QLabel(this)) {
+    setWindowTitle(qtext(msg::CompareReadingTitle));
+    setObjectName(QStringLiteral("readingDialog"));
+    // Not modal: while it shows, the window gets no input events at all
+    // (see showView), and a modal window here would stand in the way of the
+    // message box that may follow.
+    setModal(false);
+    setWindowFlag(Qt::WindowCloseButtonHint, false);
+    auto* busy = new QProgressBar(this);
+    busy->setRange(0, 0);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lineA_);
+    layout->addWidget(lineB_);
+    layout->addWidget(busy);
+    setMinimumWidth(360);
+}
+
+void ReadingDialog::showView(const TransferView& view) {
+    lineA_->setText(qtext(view.lineA));
+    lineB_->setText(qtext(view.lineB));
+    // Painting only: a click now must not start another command while the
+    // port is in use.
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+} // namespace brenmoor::gui
