@@ -1,6 +1,8 @@
 #include "gui/app/file_dialogs.h"
 
+#include "core/resources/messages_export.h"
 #include "core/resources/messages_gui.h"
+#include "core/resources/messages_monitor.h"
 #include "gui/app/gui_text.h"
 
 #include <QFileDialog>
@@ -10,6 +12,12 @@ namespace brenmoor::gui {
 namespace {
 QStringList filters() {
     return {qtext(msg::FilterConfigFile), qtext(msg::FilterAllFiles)};
+}
+
+QString chosenFile(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 } // namespace
 
@@ -34,6 +42,27 @@ QString QtFileDialogs::saveFileName(QWidget* parent, const QString& suggested) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+QString QtFileDialogs::monitorSaveFileName(QWidget* parent) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The file type is named by its extension alone; the pattern makes the
+    // dialog list the files it names.
+    dialog.setNameFilter(qtext(msg::SaveFileType) + QStringLiteral(" (*.txt)"));
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    return chosenFile(dialog);
+}
+
+QString QtFileDialogs::workbookSaveFileName(QWidget* parent) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(qtext(msg::ExcelFileFilter));
+    // Export Excel asks itself, once it knows the full name.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    return chosenFile(dialog);
 }
 
 } // namespace brenmoor::gui
