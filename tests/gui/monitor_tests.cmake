@@ -13,3 +13,14 @@ if(TARGET brenmoor_gui)
             ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0;BRENMOOR_NO_OPEN=1")
     endforeach()
 endif()
+
+# Picture helpers of scripts/screenshots: the monitor with rows from a
+# scripted port, and an exported workbook drawn as a spreadsheet shows it.
+if(TARGET brenmoor_gui)
+    add_executable(monitor_shot ${CMAKE_CURRENT_LIST_DIR}/monitor_shot.cpp)
+    target_link_libraries(monitor_shot PRIVATE brenmoor_gui)
+endif()
+if(TARGET brenmoor_gui)
+    add_executable(export_render ${CMAKE_CURRENT_LIST_DIR}/export_render.cpp)
+    target_link_libraries(export_render PRIVATE Qt6::Gui)
+endif()
