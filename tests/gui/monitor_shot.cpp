@@ -1,13 +1,17 @@
 // Draws the I/O monitor with a few rows, for the user guide: the dialog over
-// a scripted port that reports a plant's traffic, grabbed into a PNG.
+// a scripted port that reports a plant's traffic, grabbed into a PNG. With
+// --device it runs the real dialog on that serial device (a gateway, or the
+// simulated one in its monitor mode) for MS milliseconds and grabs it then.
 //
 //   monitor_shot OUT.png
+//   monitor_shot --device PATH [--ms MS] OUT.png
 #include "core/monitor/monitor_record.h"
 #include "core/serial/clock.h"
 #include "core/serial/port_settings.h"
 #include "core/serial/scripted_port.h"
 #include "gui/app/file_dialogs.h"
 #include "gui/monitor/cstakeout.h"
+#include "port/qt_serial_port.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -57,14 +61,51 @@ monitor::MonitorRecord record(uint8_t state, uint8_t slave, uint16_t start,
     return {state, slave, start, static_cast<uint8_t>(data.size()), std::move(data)};
 }
 
+bool save(QWidget& dialog, const QString& out) {
+    if (dialog.grab().save(out))
+        return true;
+    std::fprintf(stderr, "could not write %s\n", qPrintable(out));
+    return false;
+}
+
+// The real thing: the port library, real waits, timer 1 running.
+int runOnDevice(const std::string& device, int ms, const QString& out) {
+    port::QtPortOpener opener;
+    SteadyClock clock;
+    NoDialogs dialogs;
+    CStakeout dialog(opener, device, clock, dialogs);
+    bool saved = false;
+    QTimer::singleShot(ms, &dialog, [&] {
+        saved = save(dialog, out);
+        dialog.reject();
+    });
+    dialog.exec();
+    return saved ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: monitor_shot OUT.png\n");
+    QStringList args = application.arguments().mid(1);
+    std::string device;
+    int ms = 2000;
+    while (args.size() > 1 && args.front().startsWith(QLatin1String("--"))) {
+        const QString option = args.takeFirst();
+        if (option == QLatin1String("--device") && !args.isEmpty())
+            device = args.takeFirst().toStdString();
+        else if (option == QLatin1String("--ms") && !args.isEmpty())
+            ms = args.takeFirst().toInt();
+        else
+            args.clear();
+    }
+    if (args.size() != 1) {
+        std::fprintf(stderr, "usage: monitor_shot [--device PATH [--ms MS]] OUT.png\n");
         return 2;
     }
+    if (!device.empty())
+        return runOnDevice(device, ms, args.front());
+
     FakeClock clock;
     ScriptedPort port(clock);
     SharedOpener opener(port);
@@ -91,9 +132,5 @@ int main(int argc, char* argv[]) {
     }
     dialog.show();
     application.processEvents();
-    if (!dialog.grab().save(QString::fromLocal8Bit(argv[1]))) {
-        std::fprintf(stderr, "could not write %s\n", argv[1]);
-        return 1;
-    }
-    return 0;
+    return save(dialog, args.front()) ? 0 : 1;
 }

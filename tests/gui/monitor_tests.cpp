@@ -436,6 +436,8 @@ class MonitorTests : public QObject {
         frame.serialLink().enumeratePorts();
         QAction* action = frame.action(cmd::MonitorIoData);
         QVERIFY(action);
+        // Enabled whatever the device flags say.
+        frame.document().project().device.commonMode = true;
         frame.updateCommandUi();
         QVERIFY(action->isEnabled());
         {
