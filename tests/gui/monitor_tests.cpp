@@ -385,6 +385,27 @@ class MonitorTests : public QObject {
         QVERIFY(dialog.timer()->isActive());
     }
 
+    void saveFileThatFailsLaterStopsSavingAndSaysSo() {
+        if (!QFile::exists(QStringLiteral("/dev/full")))
+            QSKIP("no /dev/full to fail the writes");
+        CStakeout& dialog = openDialog();
+        dialogs_->monitorSaveAnswers << QStringLiteral("/dev/full");
+        answerNextModal(QStringLiteral("OK"));
+        dialog.onSaveContent();
+        QCOMPARE(dialog.saveButton()->text(), QStringLiteral("Stop Saving"));
+
+        bench_->port.injectNow(kCorrectRecord);
+        const auto seen = answerNextModal(QStringLiteral("OK"));
+        dialog.pollTick();
+        QVERIFY(seen->seen);
+        QVERIFY(seen->text.contains(QStringLiteral("/dev/full")));
+        // The record is still listed and answered, and the monitor runs on.
+        QCOMPARE(dialog.listModel()->rowCount(), 1);
+        QCOMPARE(bench_->port.written(), (std::vector<Bytes>{{0x00}}));
+        QCOMPARE(dialog.saveButton()->text(), QStringLiteral("Save Content"));
+        QVERIFY(dialog.timer()->isActive());
+    }
+
     void closingClosesThePortAndTheFile() {
         CStakeout& dialog = openDialog();
         dialogs_->monitorSaveAnswers << dir_.filePath(QStringLiteral("closing.txt"));
