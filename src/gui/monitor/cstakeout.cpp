@@ -171,6 +171,7 @@ bool CStakeout::openMonitor() {
         return false;
     }
     port_ = std::move(opened.port);
+    closed_ = false;
     timer_->start(kTimerPeriodMs);
     return true;
 }
@@ -189,6 +190,7 @@ void CStakeout::done(int result) {
 }
 
 void CStakeout::closeMonitor() {
+    closed_ = true;
     timer_->stop();
     if (port_) {
         port_->closePort();
@@ -224,7 +226,8 @@ void CStakeout::onSend() {
     send_->setEnabled(false);
     sendOnce();
     send_->setEnabled(true);
-    timer_->start(kTimerPeriodMs);
+    if (!closed_)
+        timer_->start(kTimerPeriodMs);
 }
 
 void CStakeout::sendOnce() {

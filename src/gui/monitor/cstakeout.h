@@ -89,6 +89,8 @@ class CStakeout : public QDialog {
     std::unique_ptr<QtPrompter> prompter_;
     std::unique_ptr<SerialPort> port_;
     monitor::MonitorSession session_;
+    // Set when the dialog closed: nothing may start timer 1 again.
+    bool closed_ = false;
 
     QTimer* timer_ = nullptr;
     MonitorListModel* model_ = nullptr;
