@@ -26,9 +26,7 @@ QString QtFileDialogs::openFileName(QWidget* parent) {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(filters());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return chosenFile(dialog);
 }
 
 QString QtFileDialogs::saveFileName(QWidget* parent, const QString& suggested) {
@@ -39,9 +37,7 @@ QString QtFileDialogs::saveFileName(QWidget* parent, const QString& suggested) {
     dialog.setDefaultSuffix(QStringLiteral("chg"));
     if (!suggested.isEmpty())
         dialog.selectFile(suggested);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return chosenFile(dialog);
 }
 
 QString QtFileDialogs::monitorSaveFileName(QWidget* parent) {
