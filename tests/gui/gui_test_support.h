@@ -23,8 +23,12 @@ class ScriptedFileDialogs : public FileDialogs {
   public:
     QStringList openAnswers;
     QStringList saveAnswers;
+    QStringList monitorSaveAnswers;
+    QStringList workbookSaveAnswers;
     int openCalls = 0;
     int saveCalls = 0;
+    int monitorSaveCalls = 0;
+    int workbookSaveCalls = 0;
 
     QString openFileName(QWidget*) override {
         ++openCalls;
@@ -33,6 +37,14 @@ class ScriptedFileDialogs : public FileDialogs {
     QString saveFileName(QWidget*, const QString&) override {
         ++saveCalls;
         return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+    }
+    QString monitorSaveFileName(QWidget*) override {
+        ++monitorSaveCalls;
+        return monitorSaveAnswers.isEmpty() ? QString() : monitorSaveAnswers.takeFirst();
+    }
+    QString workbookSaveFileName(QWidget*) override {
+        ++workbookSaveCalls;
+        return workbookSaveAnswers.isEmpty() ? QString() : workbookSaveAnswers.takeFirst();
     }
 };
 

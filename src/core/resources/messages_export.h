@@ -15,6 +15,8 @@ inline constexpr MessageId DebugInterfaceHeader{61556};
 // The desktop's save dialog and the export's own failure.
 inline constexpr MessageId ExcelFileFilter{1600};
 inline constexpr MessageId WorkbookNotWritten{1601};
+// Asked before an existing file is replaced, with its name for "%s".
+inline constexpr MessageId WorkbookReplaceQuestion{1602};
 
 // Header row of "Command List", columns A to K; the data-filter flag renames
 // column I as the grid does.

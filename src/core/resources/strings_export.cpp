@@ -10,6 +10,7 @@ constexpr StringEntry kEntries[] = {
     {msg::DebugInterfaceHeader, "Debug Interface"},
     {msg::ExcelFileFilter, "Execl File(*.xlsx)"},
     {msg::WorkbookNotWritten, "The workbook %s could not be written."},
+    {msg::WorkbookReplaceQuestion, "%s already exists.\nDo you want to replace it?"},
     {msg::HeaderNumber, "No."},
     {msg::HeaderSlaveAddress, "Slave Address (0~247)"},
     {msg::HeaderFunctionCode, "Function Code"},

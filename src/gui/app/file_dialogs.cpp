@@ -1,6 +1,8 @@
 #include "gui/app/file_dialogs.h"
 
+#include "core/resources/messages_export.h"
 #include "core/resources/messages_gui.h"
+#include "core/resources/messages_monitor.h"
 #include "gui/app/gui_text.h"
 
 #include <QFileDialog>
@@ -11,6 +13,12 @@ namespace {
 QStringList filters() {
     return {qtext(msg::FilterConfigFile), qtext(msg::FilterAllFiles)};
 }
+
+QString chosenFile(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
 } // namespace
 
 QString QtFileDialogs::openFileName(QWidget* parent) {
@@ -18,9 +26,7 @@ QString QtFileDialogs::openFileName(QWidget* parent) {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(filters());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return chosenFile(dialog);
 }
 
 QString QtFileDialogs::saveFileName(QWidget* parent, const QString& suggested) {
@@ -31,9 +37,28 @@ QString QtFileDialogs::saveFileName(QWidget* parent, const QString& suggested) {
     dialog.setDefaultSuffix(QStringLiteral("chg"));
     if (!suggested.isEmpty())
         dialog.selectFile(suggested);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return chosenFile(dialog);
+}
+
+QString QtFileDialogs::monitorSaveFileName(QWidget* parent) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The file type is named by its extension alone; the pattern makes the
+    // dialog list the files it names.
+    dialog.setNameFilter(qtext(msg::SaveFileType) + QStringLiteral(" (*.txt)"));
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    return chosenFile(dialog);
+}
+
+QString QtFileDialogs::workbookSaveFileName(QWidget* parent) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(qtext(msg::ExcelFileFilter));
+    // Export Excel asks itself, once it knows the full name.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    return chosenFile(dialog);
 }
 
 } // namespace brenmoor::gui

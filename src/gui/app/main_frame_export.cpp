@@ -1,8 +1,51 @@
 // Export Excel.
 #include "gui/app/main_frame.h"
 
+#include "core/export/excel_export.h"
+#include "core/resources/messages_export.h"
+#include "gui/app/gui_text.h"
+#include "gui/app/modbus_config_doc.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileInfo>
+#include <QUrl>
+
 namespace brenmoor::gui {
 
-void CMainFrame::onExportExcel() {}
+namespace {
+
+// The name the workbook is written under: the chosen one, with the
+// workbook's extension when it does not already end in it.
+QString workbookPath(const QString& chosen) {
+    const QString suffix = QLatin1Char('.') + qtext(kWorkbookExtension);
+    if (chosen.endsWith(suffix, Qt::CaseInsensitive))
+        return chosen;
+    return chosen + suffix;
+}
+
+} // namespace
+
+void CMainFrame::onExportExcel() {
+    const QString chosen = dialogs_->workbookSaveFileName(this);
+    if (chosen.isEmpty())
+        return;
+    const QString path = workbookPath(chosen);
+    const std::string localPath = QFile::encodeName(path).toStdString();
+    if (QFileInfo::exists(path) &&
+        prompter_->ask(formatMessage(msg::WorkbookReplaceQuestion, localPath), Buttons::YesNo) !=
+            Answer::Yes)
+        return;
+
+    const Outcome written = exportExcel(doc_->project(), localPath);
+    if (!written) {
+        prompter_->inform(written.message());
+        return;
+    }
+    // The workbook is left open for the user, in whatever the desktop opens
+    // workbooks with. Tests and scripts say they do not want that.
+    if (!qEnvironmentVariableIsSet("BRENMOOR_NO_OPEN"))
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
 
 } // namespace brenmoor::gui

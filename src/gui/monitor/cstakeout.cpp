@@ -1,0 +1,297 @@
+#include "gui/monitor/cstakeout.h"
+
+#include "core/monitor/monitor_answer.h"
+#include "core/resources/messages_monitor.h"
+#include "core/resources/messages_serial.h"
+#include "gui/app/file_dialogs.h"
+#include "gui/app/gui_text.h"
+#include "gui/app/qt_prompter.h"
+#include "gui/monitor/monitor_list_model.h"
+
+#include <QFile>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace brenmoor::gui {
+
+namespace {
+
+// The layout was drawn in dialog units of the dialog's font.
+struct DialogUnits {
+    double x;
+    double y;
+    int width(double units) const { return static_cast<int>(std::lround(units * x)); }
+    int height(double units) const { return static_cast<int>(std::lround(units * y)); }
+};
+
+QPushButton* makeButton(MessageId text, QWidget* parent) {
+    auto* button = new QPushButton(qtext(text), parent);
+    // Enter in an edit box must not press a button behind the user's back:
+    // Send writes into the gateway.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+} // namespace
+
+CStakeout::CStakeout(PortOpener& opener, std::optional<std::string> portName, Clock& clock,
+                     FileDialogs& dialogs, QWidget* parent)
+    : QDialog(parent), opener_(opener), portName_(std::move(portName)), clock_(clock),
+      dialogs_(dialogs), prompter_(std::make_unique<QtPrompter>(this)) {
+    setWindowTitle(qtext(msg::MonitorCaption));
+    setObjectName(QStringLiteral("monitorDialog"));
+
+    timer_ = new QTimer(this);
+    timer_->setInterval(kTimerPeriodMs);
+    connect(timer_, &QTimer::timeout, this, &CStakeout::pollTick);
+
+    model_ = new MonitorListModel(session_.list(), this);
+    list_ = new QTableView(this);
+    list_->setObjectName(QStringLiteral("monitorList"));
+    list_->setModel(model_);
+    address_ = new QLineEdit(this);
+    address_->setObjectName(QStringLiteral("addressEdit"));
+    data_ = new QLineEdit(this);
+    data_->setObjectName(QStringLiteral("dataEdit"));
+    save_ = makeButton(msg::SaveContent, this);
+    save_->setObjectName(QStringLiteral("saveButton"));
+    display_ = makeButton(msg::StopDisplaying, this);
+    display_->setObjectName(QStringLiteral("displayButton"));
+    send_ = makeButton(msg::SendButton, this);
+    send_->setObjectName(QStringLiteral("sendButton"));
+    exit_ = makeButton(msg::ExitButton, this);
+    exit_->setObjectName(QStringLiteral("exitButton"));
+
+    connect(save_, &QPushButton::clicked, this, &CStakeout::onSaveContent);
+    connect(display_, &QPushButton::clicked, this, &CStakeout::onStopDisplaying);
+    connect(send_, &QPushButton::clicked, this, &CStakeout::onSend);
+    connect(exit_, &QPushButton::clicked, this, &QDialog::reject);
+
+    buildLayout();
+}
+
+CStakeout::~CStakeout() {
+    closeMonitor();
+}
+
+void CStakeout::buildLayout() {
+    const QFontMetrics metrics = fontMetrics();
+    const DialogUnits du{metrics.averageCharWidth() / 4.0, metrics.height() / 8.0};
+
+    // A report view: one line per row, grid lines, whole rows selected.
+    list_->setShowGrid(true);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setWordWrap(false);
+    list_->verticalHeader()->hide();
+    list_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    list_->verticalHeader()->setDefaultSectionSize(metrics.height() + 4);
+    list_->horizontalHeader()->setHighlightSections(false);
+    list_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    int columnsWidth = 0;
+    for (int column = 0; column < 4; ++column) {
+        list_->setColumnWidth(column, MonitorListModel::kColumnWidths[column]);
+        columnsWidth += MonitorListModel::kColumnWidths[column];
+    }
+    // The columns were measured in pixels and the list in dialog units; with
+    // today's fonts the list would cut the data column, so it is at least as
+    // wide as the columns and their scroll bar.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int frame = 2 * list_->frameWidth();
+    list_->setMinimumSize(std::max(du.width(371), columnsWidth + scrollBar + frame),
+                          du.height(130));
+
+    address_->setFixedWidth(du.width(51));
+    address_->setFixedHeight(std::max(du.height(12), address_->sizeHint().height()));
+    data_->setMinimumWidth(du.width(311));
+    data_->setFixedHeight(address_->height());
+
+    auto* addressLabel = new QLabel(qtext(msg::MappingAddressLabel), this);
+    addressLabel->setBuddy(address_);
+    auto* dataLabel = new QLabel(qtext(msg::DataLabel), this);
+    dataLabel->setBuddy(data_);
+
+    // The buttons share the address row, to the right of its edit box.
+    auto* addressRow = new QHBoxLayout;
+    addressRow->addWidget(addressLabel);
+    addressRow->addWidget(address_);
+    addressRow->addStretch(1);
+    for (QPushButton* button : {save_, display_, send_, exit_})
+        addressRow->addWidget(button);
+    // "Continue to Display" must not make the row jump when the text turns.
+    display_->setMinimumWidth(
+        std::max(display_->sizeHint().width(),
+                 metrics.horizontalAdvance(qtext(msg::ContinueToDisplay)) + du.width(12)));
+    save_->setMinimumWidth(
+        std::max(save_->sizeHint().width(),
+                 metrics.horizontalAdvance(qtext(msg::StopSaving)) + du.width(12)));
+
+    auto* dataRow = new QHBoxLayout;
+    dataRow->addWidget(dataLabel);
+    dataRow->addWidget(data_, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(du.width(7), du.height(13), du.width(7), du.height(7));
+    layout->setSpacing(du.height(4));
+    layout->addWidget(list_, 1);
+    layout->addLayout(addressRow);
+    layout->addLayout(dataRow);
+}
+
+bool CStakeout::openMonitor() {
+    address_->setText(qtext(monitor::kInitialAddressText));
+    data_->setText(qtext(monitor::kInitialDataText));
+    refreshButtons();
+
+    if (!portName_) {
+        prompter_->inform(msg::OpenSerialPortFailed);
+        return false;
+    }
+    OpenedPort opened = openConfigPort(opener_, *portName_, kMonitorLineSettings);
+    if (!opened.port) {
+        // The monitor says it in its own words when the device would not
+        // open; the settings failures keep the serial link's texts.
+        if (opened.outcome.id() == msg::PortFailedToOpen)
+            prompter_->inform(msg::OpenSerialPortFailed);
+        else
+            prompter_->inform(opened.outcome.message());
+        return false;
+    }
+    port_ = std::move(opened.port);
+    closed_ = false;
+    timer_->start(kTimerPeriodMs);
+    return true;
+}
+
+int CStakeout::exec() {
+    if (!openMonitor()) {
+        setResult(QDialog::Rejected);
+        return QDialog::Rejected;
+    }
+    return QDialog::exec();
+}
+
+void CStakeout::done(int result) {
+    closeMonitor();
+    QDialog::done(result);
+}
+
+void CStakeout::closeMonitor() {
+    closed_ = true;
+    timer_->stop();
+    if (port_) {
+        port_->closePort();
+        port_.reset();
+    }
+    session_.stopSaving();
+}
+
+std::vector<uint8_t> CStakeout::readWaiting(size_t waiting) {
+    std::vector<uint8_t> bytes(std::min(waiting, monitor::kMaxRecordBytes));
+    bytes.resize(port_->readBytes(bytes));
+    return bytes;
+}
+
+void CStakeout::pollTick() {
+    if (!port_) {
+        timer_->stop();
+        prompter_->inform(msg::OpenSerialPortFailed);
+        return;
+    }
+    const size_t waiting = port_->queryStatus();
+    if (waiting == 0)
+        return;
+    const std::vector<uint8_t> bytes = readWaiting(waiting);
+    if (bytes.empty())
+        return;
+    apply(session_.tick(bytes));
+}
+
+void CStakeout::onSend() {
+    timer_->stop();
+    clock_.sleepMs(kSendSettleMs);
+    send_->setEnabled(false);
+    sendOnce();
+    send_->setEnabled(true);
+    if (!closed_)
+        timer_->start(kTimerPeriodMs);
+}
+
+void CStakeout::sendOnce() {
+    const monitor::SendInput input =
+        monitor::checkSendInput(address_->text().toStdString(), data_->text().toStdString());
+    if (!input.outcome) {
+        prompter_->inform(input.outcome.message());
+        return;
+    }
+    if (!port_) {
+        prompter_->inform(msg::OpenSerialPortFailed);
+        return;
+    }
+    size_t waiting = 0;
+    for (int look = 0; look < kSendPolls && waiting == 0; ++look) {
+        if (look > 0)
+            clock_.sleepMs(kSendPollMs);
+        waiting = port_->queryStatus();
+    }
+    const std::vector<uint8_t> bytes = waiting == 0 ? std::vector<uint8_t>{} : readWaiting(waiting);
+    apply(session_.send(bytes, input.request));
+}
+
+void CStakeout::apply(const monitor::MonitorStep& step) {
+    if (!step.answer.empty() && port_)
+        port_->writeBytes(step.answer);
+    model_->sync(step.listEmptied);
+    if (step.shownRow)
+        list_->scrollToBottom();
+    refreshButtons();
+    if (!step.outcome)
+        inform(step.outcome.message());
+}
+
+void CStakeout::onSaveContent() {
+    const Outcome outcome =
+        session_.pressSaveContent(*prompter_, [this]() -> std::optional<std::string> {
+            const QString name = dialogs_.monitorSaveFileName(this);
+            if (name.isEmpty())
+                return std::nullopt;
+            return QFile::encodeName(name).toStdString();
+        });
+    refreshButtons();
+    if (!outcome)
+        inform(outcome.message());
+}
+
+void CStakeout::onStopDisplaying() {
+    session_.toggleDisplay();
+    model_->sync();
+    refreshButtons();
+}
+
+void CStakeout::refreshButtons() {
+    save_->setText(qtext(session_.saveButtonText()));
+    display_->setText(qtext(session_.displayButtonText()));
+}
+
+void CStakeout::inform(std::string_view text) {
+    const bool running = timer_->isActive();
+    timer_->stop();
+    prompter_->inform(text);
+    if (running && port_)
+        timer_->start(kTimerPeriodMs);
+}
+
+} // namespace brenmoor::gui
