@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 
@@ -173,8 +174,12 @@ MonitorScript parseMonitorScript(std::string_view text) {
 
 MonitorScript loadMonitorScript(const std::string& path) {
     MonitorScript script;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    // A folder opens as a file on some systems and reads as empty.
+    std::error_code ec;
+    std::ifstream in;
+    if (!std::filesystem::is_directory(path, ec))
+        in.open(path, std::ios::binary);
+    if (!in.is_open()) {
         script.error = "cannot read " + path;
         return script;
     }
