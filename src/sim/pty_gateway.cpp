@@ -167,27 +167,34 @@ void PtyGateway::run() {
         if (fds[1].revents != 0)
             return;
         const int64_t now = nowMs();
-        if (automatic && monitorWanted() != monitoring) {
-            monitoring = !monitoring;
-            outgoing.clear();
-            monitor_.note(monitoring ? "line at 115200 baud: monitor records"
-                                     : "line at " + std::to_string(lineBaud()) +
-                                           " baud: configuration protocol");
-            if (monitoring)
-                monitor_.restart(now);
-        }
+        ssize_t n = 0;
         if (fds[0].revents & POLLIN) {
-            const ssize_t n = ::read(master_, buffer, sizeof buffer);
-            const std::span<const uint8_t> got(buffer, n > 0 ? static_cast<size_t>(n) : 0);
-            if (monitoring)
-                monitor_.receive(got, now);
-            else if (!got.empty())
-                for (auto& reply : engine_.receive(got, now))
-                    outgoing.emplace(now + reply.delayMs, std::move(reply.bytes));
+            n = ::read(master_, buffer, sizeof buffer);
         } else if (fds[0].revents & (POLLHUP | POLLERR)) {
             // Cannot happen while our own slave descriptor is open; avoid
             // spinning if it does.
             ::poll(nullptr, 0, 10);
+        }
+        const std::span<const uint8_t> got(buffer, n > 0 ? static_cast<size_t>(n) : 0);
+        const bool wanted = automatic ? monitorWanted() : monitoring;
+        if (wanted && !monitoring) {
+            monitoring = true;
+            outgoing.clear();
+            monitor_.note("line at 115200 baud: monitor records");
+            monitor_.restart(now);
+        }
+        // Bytes read as the line leaves 115200 baud are the monitor's last
+        // answer: the program wrote it before closing the port, which put
+        // the old speed back.
+        if (monitoring)
+            monitor_.receive(got, now);
+        else if (!got.empty())
+            for (auto& reply : engine_.receive(got, now))
+                outgoing.emplace(now + reply.delayMs, std::move(reply.bytes));
+        if (!wanted && monitoring) {
+            monitoring = false;
+            monitor_.note("line at " + std::to_string(lineBaud()) +
+                          " baud: configuration protocol");
         }
         while (!outgoing.empty() && outgoing.begin()->first <= nowMs()) {
             writeAll(master_, outgoing.begin()->second);
