@@ -177,6 +177,31 @@ def case_send():
         fail("Send is performed once:\n" + "\n".join(log))
 
 
+def case_send_failures():
+    # The record Send polls has a state the monitor does not know: it is not
+    # answered, the run goes on and ends in failure.
+    script = write("bad-after-first.txt", "ok 1 1\n7 2 2\n")
+    with Simulator("--records", script) as sim:
+        done = monitor(sim, "--records", "2", "--send", "4000:00 01 02 03", expect=1)
+    if done.stderr != "The received data is not formatted correctly!\n" or len(rows(done)) != 2:
+        fail("Send on an unknown state: %r %r" % (done.stdout, done.stderr))
+    if any(l.startswith("answer 01") for l in sim.log_lines()):
+        fail("a malformed record must not be answered with the write request")
+    # No record is ever answered: Send never runs and says so at the end.
+    script = write("never.txt", "7 2 2\n")
+    with Simulator("--records", script) as sim:
+        done = monitor(sim, "--seconds", "1", "--send", "4000:00", expect=1)
+    if done.stderr != "Reading the serial failure!\n" or done.stdout:
+        fail("Send without any record: %r %r" % (done.stdout, done.stderr))
+    # A save file that cannot be opened names itself and writes nothing.
+    with Simulator() as sim:
+        folder = path("no-such-folder")
+        done = monitor(sim, "--records", "1", "--save", os.path.join(folder, "t.txt"), expect=1)
+    expected = "The file %s could not be opened to save the monitored data.\n" % os.path.join(folder, "t.txt")
+    if done.stderr != expected or os.path.exists(folder):
+        fail("unopenable save file: %r" % done.stderr)
+
+
 def case_refused_send():
     with Simulator() as sim:
         for text, message in [
