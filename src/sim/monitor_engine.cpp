@@ -130,6 +130,8 @@ void MonitorEngine::applyWrite(uint16_t address, std::span<const uint8_t> data) 
 }
 
 void MonitorEngine::receive(std::span<const uint8_t> bytes, int64_t nowMs) {
+    if (bytes.empty())
+        return;
     if (!pending_.empty() && nowMs - lastByteAt_ > kAnswerGapMs) {
         note("incomplete answer dropped: " + hexText(pending_));
         pending_.clear();
