@@ -247,15 +247,19 @@ const RegisterCommand registration{
         auto* cmd = app.add_subcommand(
             "monitor", "Monitor the gateway's Modbus transactions (the I/O monitor)");
         cmd->footer(
-            "Opens DEV at 115200 baud, 8N1, and polls it every 200 ms. Each shown record prints "
-            "one line: state, slave address, starting address and data, separated by tabs. Runs "
-            "until --records or --seconds is reached, or until interrupted (Ctrl+C), which "
-            "closes the save file cleanly.\n"
-            "--send is checked before the port opens (a refused text exits 1 with its message). "
-            "It is performed once, after the first record has been answered: 100 ms later the "
-            "next record is awaited (up to five looks, 200 ms apart), listed, and answered with "
-            "the write request instead of the continue byte. When no record came during the run, "
-            "nothing is written and the run exits 1.");
+            "Opens the port at 115200 baud, 8N1, and polls it every 200 ms. Each shown record\n"
+            "prints one line: state, slave address, starting address and data, separated by\n"
+            "tabs. Runs until --records or --seconds is reached, or until interrupted (Ctrl+C),\n"
+            "which closes the save file with whole blocks.\n"
+            "\n"
+            "--send is checked before the port opens; a refused text exits 1 with its message.\n"
+            "It is performed once, after the first record has been answered: 100 ms later the\n"
+            "next record is awaited (up to five looks, 200 ms apart), listed, and answered with\n"
+            "the write request instead of the continue byte. When no record came in the whole\n"
+            "run, nothing is written and the run exits 1.\n"
+            "\n"
+            "Exit status: 0 the run reached its end; 1 a message was printed (port, Send, save\n"
+            "file); 2 usage error.");
         auto args = std::make_shared<MonitorArgs>();
         cmd->add_option("--port", args->device, "Serial device, e.g. /dev/ttyUSB0")->required();
         cmd->add_option("--save", args->savePath, "Save the shown records to this text file");
