@@ -74,8 +74,8 @@ class CliMonitor {
     CliMonitor(SerialPort& port, Clock& clock, MonitorSession& session)
         : port_(port), clock_(clock), session_(session) {}
 
-    // Runs until a limit is reached or the user interrupts; false when a
-    // message was printed on the way.
+    // Performs Send first, when asked, then polls until a limit is reached
+    // or the user interrupts; false when a message was printed on the way.
     bool run(const MonitorLimits& limits, const std::optional<WriteRequest>& send) {
         const int64_t start = clock_.now();
         const auto deadline =
@@ -84,39 +84,30 @@ class CliMonitor {
             return interrupted || (limits.rows && shown_ >= *limits.rows) ||
                    (deadline && clock_.now() >= *deadline);
         };
-        bool sent = !send;
-        int64_t nextTick = start;
+        // As if Send were pressed the moment the dialog opened: the first
+        // record of the run gets the write request.
+        if (send)
+            performSend(*send);
+        int64_t nextTick = clock_.now();
         while (!done()) {
-            const bool answered = tick();
-            if (!sent && answered && !done()) {
-                performSend(*send);
-                sent = true;
-            }
+            tick();
             nextTick += kTimerMs;
             int64_t wakeAt = std::max(nextTick, clock_.now());
             if (deadline)
                 wakeAt = std::min(wakeAt, *deadline);
-            // Never fall behind by more than a tick after a long Send.
             nextTick = std::max(nextTick, clock_.now());
             if (!done())
                 clock_.sleepMs(static_cast<int>(std::max<int64_t>(0, wakeAt - clock_.now())));
         }
-        if (!sent)
-            report(Outcome::failure(msg::ReadingSerialFailure,
-                                    std::string(loadString(msg::ReadingSerialFailure))));
         return ok_;
     }
 
   private:
-    // One read of what waits, as timer 1 takes it; true when a record was
-    // answered.
-    bool tick() {
+    // One read of what waits, as timer 1 takes it.
+    void tick() {
         const std::vector<uint8_t> bytes = readWaiting();
-        if (bytes.empty())
-            return false;
-        const MonitorStep step = session_.tick(bytes);
-        apply(step);
-        return !step.answer.empty();
+        if (!bytes.empty())
+            apply(session_.tick(bytes));
     }
 
     void performSend(const WriteRequest& request) {
@@ -253,10 +244,10 @@ const RegisterCommand registration{
             "which closes the save file with whole blocks.\n"
             "\n"
             "--send is checked before the port opens; a refused text exits 1 with its message.\n"
-            "It is performed once, after the first record has been answered: 100 ms later the\n"
-            "next record is awaited (up to five looks, 200 ms apart), listed, and answered with\n"
-            "the write request instead of the continue byte. When no record came in the whole\n"
-            "run, nothing is written and the run exits 1.\n"
+            "It is performed once, as the run starts, as if Send were pressed as the monitor\n"
+            "opens: after 100 ms the first record is awaited (up to five looks, 200 ms apart),\n"
+            "listed, and answered with the write request instead of the continue byte. When\n"
+            "none comes, \"Reading the serial failure!\" is printed, the run goes on and exits 1.\n"
             "\n"
             "Exit status: 0 the run reached its end; 1 a message was printed (port, Send, save\n"
             "file); 2 usage error.");

@@ -44,10 +44,10 @@ def write(name, text):
 class Simulator:
     # Short gaps and timeouts keep the cases quick; the command line still
     # polls at its own 200 ms.
-    def __init__(self, *args, mode="monitor"):
+    def __init__(self, *args, mode="monitor", gap="20"):
         self.log = path("sim-%s.log" % CASE)
         self.proc = subprocess.Popen(
-            [SIM, "--mode", mode, "--log", self.log, "--record-gap", "20", "--answer-timeout", "300",
+            [SIM, "--mode", mode, "--log", self.log, "--record-gap", gap, "--answer-timeout", "300",
              "--resends", "1", *args],
             stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
         ready, _, _ = select.select([self.proc.stdout], [], [], 10)
@@ -168,31 +168,39 @@ def case_send():
     if "answer 01 40 00 04 00 01 02 03" not in log or "write 4000: 00 01 02 03" not in log:
         fail("no write request in the gateway's log:\n" + "\n".join(log))
     data = [r[3] for r in rows(done)]
-    if len(data) != 5 or data[0] != "00 00 00 00 " or data[-1] != "00 01 02 03 ":
+    # Send answers the first record, which was read before the write.
+    if data != ["00 00 00 00 "] + ["00 01 02 03 "] * 4:
         fail("later records must show the written bytes:\n" + done.stdout)
-    # The record Send answers was itself read before the write.
-    if data.index("00 01 02 03 ") != 2:
-        fail("Send answers the record after the first one:\n" + done.stdout)
     if log.count("answer 01 40 00 04 00 01 02 03") != 1:
         fail("Send is performed once:\n" + "\n".join(log))
+    # One row is enough for Send: its own.
+    with Simulator("--records", script) as sim:
+        done = monitor(sim, "--records", "1", "--send", "4068:ff fe")
+    if rows(done) != [["Correct response", "3", "0", "00 00 00 00 "]]:
+        fail("--records 1 with --send:\n" + done.stdout)
+    if "write 4068: ff fe" not in sim.log_lines():
+        fail("no write with --records 1:\n" + "\n".join(sim.log_lines()))
 
 
 def case_send_failures():
     # The record Send polls has a state the monitor does not know: it is not
     # answered, the run goes on and ends in failure.
-    script = write("bad-after-first.txt", "ok 1 1\n7 2 2\n")
-    with Simulator("--records", script) as sim:
+    # In auto mode the cycle starts when the monitor opens the line, so Send
+    # meets the script's first record.
+    script = write("bad-first.txt", "7 2 2\nok 1 1\n")
+    with Simulator("--records", script, mode="auto") as sim:
         done = monitor(sim, "--records", "2", "--send", "4000:00 01 02 03", expect=1)
     if done.stderr != "The received data is not formatted correctly!\n" or len(rows(done)) != 2:
         fail("Send on an unknown state: %r %r" % (done.stdout, done.stderr))
     if any(l.startswith("answer 01") for l in sim.log_lines()):
         fail("a malformed record must not be answered with the write request")
-    # No record is ever answered: Send never runs and says so at the end.
-    script = write("never.txt", "7 2 2\n")
-    with Simulator("--records", script) as sim:
-        done = monitor(sim, "--seconds", "1", "--send", "4000:00", expect=1)
-    if done.stderr != "Reading the serial failure!\n" or done.stdout:
-        fail("Send without any record: %r %r" % (done.stdout, done.stderr))
+    # No record within Send's looks: the run goes on and ends in failure.
+    with Simulator(mode="auto", gap="3000") as sim:
+        done = monitor(sim, "--records", "1", "--send", "4000:00", expect=1)
+    if done.stderr != "Reading the serial failure!\n" or len(rows(done)) != 1:
+        fail("Send without a record: %r %r" % (done.stdout, done.stderr))
+    if any(l.startswith("answer 01") for l in sim.log_lines()):
+        fail("a record after Send gave up must get the continue byte")
     # A save file that cannot be opened names itself and writes nothing.
     with Simulator() as sim:
         folder = path("no-such-folder")
