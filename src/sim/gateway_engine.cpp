@@ -79,6 +79,7 @@ ScheduledReply GatewayEngine::schedule(std::span<const uint8_t>, std::vector<uin
 std::vector<uint8_t> GatewayEngine::answer(std::span<const uint8_t> frame) {
     switch (options_.mode) {
     case GatewayMode::Configuration:
+    case GatewayMode::Auto:
         return answerConfiguration(frame);
     case GatewayMode::Monitor:
         return {};

@@ -9,9 +9,12 @@
 
 namespace brenmoor::sim {
 
-// What the simulated gateway plays. Only configuration mode exists so far;
-// the monitor's side plugs in as another request handler.
-enum class GatewayMode { Configuration, Monitor };
+// What the simulated gateway plays: the configuration protocol, the I/O
+// monitor's records (MonitorEngine), or either by the line speed the
+// program sets: the monitor at its fixed 115200 baud, configuration
+// otherwise. This engine answers in configuration and auto mode; the
+// pseudo-terminal gateway decides which engine gets the bytes.
+enum class GatewayMode { Configuration, Monitor, Auto };
 
 struct GatewayOptions {
     uint8_t deviceType = 1;

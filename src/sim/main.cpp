@@ -1,13 +1,18 @@
-// brenmoor-gateway-sim: a Corvan-Plus gateway in configuration mode on a
-// pseudo-terminal. The first line of standard output is the device path.
+// brenmoor-gateway-sim: a Corvan-Plus gateway on a pseudo-terminal, in
+// configuration mode, reporting monitor records, or either by the line speed
+// the program sets. The first line of standard output is the device path.
 #include "sim/gateway_config.h"
+#include "sim/monitor_script.h"
 #include "sim/pty_gateway.h"
 
 #include <CLI/CLI.hpp>
 
 #include <csignal>
 #include <cstdio>
+#include <fstream>
 #include <iostream>
+#include <map>
+#include <memory>
 
 namespace {
 
@@ -17,6 +22,24 @@ extern "C" void onSignal(int) {
     if (running)
         running->stop();
 }
+
+const char* const kMonitorHelp = R"(
+Monitor mode (--mode monitor, or --mode auto while the program has set the
+line to 115200 baud) reports one record at a time and waits for its answer:
+0x00 to go on, or 0x01 ADDR_H ADDR_L N DATA... to write N bytes into the
+output area 4000-406F. The next record follows --record-gap ms after the
+answer; an unanswered record is sent again every --answer-timeout ms, at most
+--resends times, and then skipped. Records, answers and writes are logged to
+standard error or to --log FILE.
+
+--records FILE holds one record per line ('#' starts a comment):
+  STATE SLAVE START [DATA...]
+STATE: 0-255 or ok (0), abnormal (1), error (2), timeout (3), hidden (255);
+SLAVE and START in decimal; DATA: bytes as two hex digits, or out:ADDR:N for
+N bytes of the output area from hex ADDR as they are when the record is sent.
+The records repeat in a cycle. Without --records the gateway reports this
+cycle (--print-records prints it):
+)";
 
 } // namespace
 
@@ -41,9 +64,57 @@ int main(int argc, char** argv) {
     app.add_option("--fault", faultTexts,
                    "CODE:OCCURRENCE:none|badsum|negative[:D0[:D1]]|late:MS (code in hex, "
                    "occurrence from 1, 0 = every)");
-    app.add_option("--mode", mode, "What the gateway plays")->check(CLI::IsMember({"config"}));
+    app.add_option("--mode", mode,
+                   "What the gateway plays: config (default), monitor, or auto (monitor while "
+                   "the line is at 115200 baud, config otherwise)")
+        ->check(CLI::IsMember({"config", "monitor", "auto"}));
+    std::string recordsPath, logPath;
+    MonitorOptions monitorOptions;
+    bool printRecords = false;
+    app.add_option("--records", recordsPath, "Monitor records script (see below)");
+    app.add_option("--log", logPath, "Log monitor records and answers to this file");
+    app.add_option("--record-gap", monitorOptions.recordGapMs,
+                   "Monitor: ms from an answer to the next record")
+        ->check(CLI::Range(0, 60000));
+    app.add_option("--answer-timeout", monitorOptions.answerTimeoutMs,
+                   "Monitor: ms a record waits for its answer")
+        ->check(CLI::Range(1, 60000));
+    app.add_option("--resends", monitorOptions.maxResends,
+                   "Monitor: times an unanswered record is sent again")
+        ->check(CLI::Range(0, 1000));
+    app.add_flag("--print-records", printRecords, "Print the default monitor cycle and exit");
+    app.footer(std::string(kMonitorHelp) + std::string(defaultMonitorCycleText()));
     CLI11_PARSE(app, argc, argv);
     options.deviceType = static_cast<uint8_t>(deviceType);
+    if (printRecords) {
+        std::cout << defaultMonitorCycleText();
+        return 0;
+    }
+    const std::map<std::string, GatewayMode> modes{{"config", GatewayMode::Configuration},
+                                                   {"monitor", GatewayMode::Monitor},
+                                                   {"auto", GatewayMode::Auto}};
+    options.mode = modes.at(mode);
+
+    MonitorScript script = defaultMonitorCycle();
+    if (!recordsPath.empty()) {
+        script = loadMonitorScript(recordsPath);
+        if (!script.ok()) {
+            std::cerr << script.error << '\n';
+            return 1;
+        }
+    }
+    auto logFile = std::make_shared<std::ofstream>();
+    if (!logPath.empty()) {
+        logFile->open(logPath, std::ios::trunc);
+        if (!*logFile) {
+            std::cerr << "cannot write " << logPath << '\n';
+            return 1;
+        }
+    }
+    MonitorLog log = [logFile](const std::string& line) {
+        std::ostream& out = logFile->is_open() ? static_cast<std::ostream&>(*logFile) : std::cerr;
+        out << line << std::endl; // flushed: tests and users read it live
+    };
 
     GatewayConfig config;
     if (!loadPath.empty()) {
@@ -63,7 +134,7 @@ int main(int argc, char** argv) {
         engine.addFault(*rule);
     }
 
-    PtyGateway gateway(std::move(engine));
+    PtyGateway gateway(std::move(engine), MonitorEngine(monitorOptions, std::move(script), log));
     if (!gateway.open() || (!link.empty() && !gateway.linkTo(link))) {
         std::cerr << gateway.errorText() << '\n';
         return 1;

@@ -1,5 +1,7 @@
 #include "sim/pty_gateway.h"
 
+#include "core/serial/port_settings.h"
+
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -30,9 +32,54 @@ void writeAll(int fd, const std::vector<uint8_t>& bytes) {
     }
 }
 
+// How often auto mode looks at the line speed: a change of settings does
+// not wake the master side.
+constexpr int kLineCheckMs = 50;
+
+int baudOf(speed_t speed) {
+    struct Rate {
+        speed_t speed;
+        int baud;
+    };
+    static constexpr Rate kRates[] = {
+        {B300, 300},     {B600, 600},       {B1200, 1200},     {B2400, 2400},
+        {B4800, 4800},   {B9600, 9600},     {B19200, 19200},   {B38400, 38400},
+        {B57600, 57600}, {B115200, 115200}, {B230400, 230400},
+    };
+    for (const auto& rate : kRates)
+        if (rate.speed == speed)
+            return rate.baud;
+    return 0;
+}
+
 } // namespace
 
-PtyGateway::PtyGateway(GatewayEngine engine) : engine_(std::move(engine)) {}
+PtyGateway::PtyGateway(GatewayEngine engine, MonitorEngine monitor)
+    : engine_(std::move(engine)), monitor_(std::move(monitor)) {}
+
+int PtyGateway::lineBaud() const {
+    // On Linux the master reports the settings the program applied to the
+    // device; elsewhere it may not, and our own descriptor of the device
+    // shares its settings in any case.
+    termios tio{};
+    for (const int fd : {master_, slave_})
+        if (fd >= 0 && ::tcgetattr(fd, &tio) == 0)
+            if (const int baud = baudOf(::cfgetospeed(&tio)); baud != 0)
+                return baud;
+    return 0;
+}
+
+bool PtyGateway::monitorWanted() const {
+    switch (engine_.options().mode) {
+    case GatewayMode::Configuration:
+        return false;
+    case GatewayMode::Monitor:
+        return true;
+    case GatewayMode::Auto:
+        return lineBaud() == kMonitorLineSettings.baudRate;
+    }
+    return false;
+}
 
 PtyGateway::~PtyGateway() {
     stop();
@@ -100,10 +147,19 @@ bool PtyGateway::linkTo(const std::string& link) {
 void PtyGateway::run() {
     std::multimap<int64_t, std::vector<uint8_t>> outgoing;
     uint8_t buffer[512];
+    const bool automatic = engine_.options().mode == GatewayMode::Auto;
+    bool monitoring = monitorWanted();
+    if (monitoring)
+        monitor_.restart(nowMs());
     for (;;) {
-        int timeout = -1;
+        int64_t wakeAt = -1;
         if (!outgoing.empty())
-            timeout = static_cast<int>(std::max<int64_t>(0, outgoing.begin()->first - nowMs()));
+            wakeAt = outgoing.begin()->first;
+        if (monitoring)
+            wakeAt = wakeAt < 0 ? monitor_.nextDueMs() : std::min(wakeAt, monitor_.nextDueMs());
+        int timeout = wakeAt < 0 ? -1 : static_cast<int>(std::max<int64_t>(0, wakeAt - nowMs()));
+        if (automatic)
+            timeout = timeout < 0 ? kLineCheckMs : std::min(timeout, kLineCheckMs);
         pollfd fds[2] = {{master_, POLLIN, 0}, {wakeRead_, POLLIN, 0}};
         const int ready = ::poll(fds, 2, timeout);
         if (ready < 0 && errno != EINTR)
@@ -111,21 +167,42 @@ void PtyGateway::run() {
         if (fds[1].revents != 0)
             return;
         const int64_t now = nowMs();
+        ssize_t n = 0;
         if (fds[0].revents & POLLIN) {
-            const ssize_t n = ::read(master_, buffer, sizeof buffer);
-            if (n > 0)
-                for (auto& reply :
-                     engine_.receive(std::span<const uint8_t>(buffer, static_cast<size_t>(n)), now))
-                    outgoing.emplace(now + reply.delayMs, std::move(reply.bytes));
+            n = ::read(master_, buffer, sizeof buffer);
         } else if (fds[0].revents & (POLLHUP | POLLERR)) {
             // Cannot happen while our own slave descriptor is open; avoid
             // spinning if it does.
             ::poll(nullptr, 0, 10);
         }
+        const std::span<const uint8_t> got(buffer, n > 0 ? static_cast<size_t>(n) : 0);
+        const bool wanted = automatic ? monitorWanted() : monitoring;
+        if (wanted && !monitoring) {
+            monitoring = true;
+            outgoing.clear();
+            monitor_.note("line at 115200 baud: monitor records");
+            monitor_.restart(now);
+        }
+        // Bytes read as the line leaves 115200 baud are the monitor's last
+        // answer: the program wrote it before closing the port, which put
+        // the old speed back.
+        if (monitoring)
+            monitor_.receive(got, now);
+        else if (!got.empty())
+            for (auto& reply : engine_.receive(got, now))
+                outgoing.emplace(now + reply.delayMs, std::move(reply.bytes));
+        if (!wanted && monitoring) {
+            monitoring = false;
+            monitor_.note("line at " + std::to_string(lineBaud()) +
+                          " baud: configuration protocol");
+        }
         while (!outgoing.empty() && outgoing.begin()->first <= nowMs()) {
             writeAll(master_, outgoing.begin()->second);
             outgoing.erase(outgoing.begin());
         }
+        if (monitoring)
+            if (const auto record = monitor_.due(nowMs()); !record.empty())
+                writeAll(master_, record);
     }
 }
 

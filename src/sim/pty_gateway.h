@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sim/gateway_engine.h"
+#include "sim/monitor_engine.h"
 
 #include <atomic>
 #include <mutex>
@@ -13,9 +14,14 @@ namespace brenmoor::sim {
 // like any serial port. Runs either on its own thread (start/stop, for the
 // desktop's --simulate) or on the caller's (run, for the executable); stop
 // may be called from another thread or a signal handler.
+//
+// The engine's options choose what it plays (GatewayMode): configuration
+// requests go to `engine`, the monitor's records and answers to `monitor`.
+// In auto mode the line speed the program set on the device decides, and
+// the gateway follows it as the program reopens the port.
 class PtyGateway {
   public:
-    explicit PtyGateway(GatewayEngine engine);
+    explicit PtyGateway(GatewayEngine engine, MonitorEngine monitor = MonitorEngine{});
     ~PtyGateway();
     PtyGateway(const PtyGateway&) = delete;
     PtyGateway& operator=(const PtyGateway&) = delete;
@@ -35,13 +41,19 @@ class PtyGateway {
     // Joins the thread of start(), if any.
     void join();
 
-    // The engine, for reading the configuration once the loop has ended.
+    // The engines, for reading their state once the loop has ended.
     GatewayEngine& engine() { return engine_; }
+    MonitorEngine& monitor() { return monitor_; }
+
+    // The speed the program set on the device, in baud; 0 when unknown.
+    int lineBaud() const;
 
   private:
     void closeAll();
+    bool monitorWanted() const;
 
     GatewayEngine engine_;
+    MonitorEngine monitor_;
     int master_ = -1;
     int slave_ = -1; // kept open so the device survives clients closing it
     int wakeRead_ = -1;
