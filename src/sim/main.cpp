@@ -62,8 +62,9 @@ int main(int argc, char** argv) {
     app.add_option("--load", loadPath, "Start with the configuration of this project file");
     app.add_option("--save", savePath, "Save the configuration to this project file on exit");
     app.add_option("--fault", faultTexts,
-                   "CODE:OCCURRENCE:none|badsum|negative[:D0[:D1]]|late:MS (code in hex, "
-                   "occurrence from 1, 0 = every)");
+                   "CODE:OCCURRENCE:none|badsum|negative[:D0[:D1]]|late:MS|miswrite[:BYTE[:MASK]] "
+                   "(code in hex, occurrence from 1, 0 = every; miswrite acknowledges a write "
+                   "but stores it with a byte flipped)");
     app.add_option("--mode", mode,
                    "What the gateway plays: config (default), monitor, or auto (monitor while "
                    "the line is at 115200 baud, config otherwise)")
