@@ -5,6 +5,8 @@
 #include "sim/pty_gateway.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
@@ -23,11 +25,11 @@ class RecordingPrompter : public Prompter {
     using Prompter::ask;
     using Prompter::inform;
 
-    std::vector<std::string> shown;
+    QStringList shown;
     std::deque<Answer> answers;
 
     Answer ask(std::string_view text, Buttons buttons) override {
-        shown.emplace_back(text);
+        shown.append(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
         if (!answers.empty()) {
             const Answer answer = answers.front();
             answers.pop_front();
@@ -35,8 +37,10 @@ class RecordingPrompter : public Prompter {
         }
         return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
     }
-    void inform(std::string_view text) override { shown.emplace_back(text); }
-    void notice(std::string_view text, NoticeKind) override { shown.emplace_back(text); }
+    void inform(std::string_view text) override {
+        shown.append(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    }
+    void notice(std::string_view text, NoticeKind) override { inform(text); }
 };
 
 // A fixed port list.
@@ -123,6 +127,10 @@ template <class T> std::shared_ptr<ModalWatch> whenModal(std::function<void(T*)>
         // The cycle is broken before the script runs, which may wait long.
         release();
         script(dialog);
+        // A failed check returns from the script early: the dialog must not
+        // be left open for the rest of the run.
+        if (dialog->isVisible())
+            dialog->done(QDialog::Rejected);
     };
     QTimer::singleShot(0, *poll);
     return watch;

@@ -9,6 +9,7 @@
 #include "core/resources/messages_serial.h"
 #include "core/resources/string_table.h"
 #include "gui/app/command_ids.h"
+#include "gui/app/gui_text.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/modbus_config_doc.h"
 #include "gui/editor/modbus_config_view.h"
@@ -27,8 +28,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <cstdio>
-
 using namespace brenmoor;
 using namespace brenmoor::gui;
 using namespace brenmoor::gui::test;
@@ -37,8 +36,12 @@ namespace {
 
 constexpr int kTransferWaitMs = 20000;
 
-std::string text(MessageId id) {
-    return std::string(loadString(id));
+QString message(MessageId id) {
+    return qtext(id);
+}
+
+QString message(MessageId id, const char* value) {
+    return QString::fromStdString(formatMessage(id, value));
 }
 
 // A configuration with one node and `commands` read commands, complete
@@ -55,9 +58,7 @@ Project projectWithCommands(int commands) {
         command.functionCode = "3";
         command.startAddress = std::to_string(10 * k);
         command.dataCount = "1";
-        char hex[8];
-        std::snprintf(hex, sizeof hex, "%x", 2 * k);
-        command.mapAddress = hex;
+        command.mapAddress = QString::number(2 * k, 16).toStdString();
         command.bitOffset = "0";
         command.swapMode = "No Swap";
         command.scanType = "Fast Scan";
@@ -80,10 +81,6 @@ bool press(TransferDialog* dialog) {
     const bool done = QTest::qWaitFor([&] { return ended; }, kTransferWaitMs);
     QObject::disconnect(connection);
     return done;
-}
-
-bool contains(const std::vector<std::string>& shown, const std::string& text) {
-    return std::find(shown.begin(), shown.end(), text) != shown.end();
 }
 
 } // namespace
@@ -199,14 +196,13 @@ class SerialTests : public QObject {
         QVERIFY(*accepted);
         QVERIFY(frame_->serialLink().settings().confirmed);
         // The Download dialog then tried the chosen port.
-        QCOMPARE(prompter_.shown, std::vector<std::string>{
-                                      formatMessage(msg::PortFailedToOpen, "/dev/nothing-here")});
+        QCOMPARE(prompter_.shown, QStringList{message(msg::PortFailedToOpen, "/dev/nothing-here")});
 
         // Confirmed: straight to the transfer dialog.
         prompter_.shown.clear();
         auto asked = whenModal<CDConfig>([](CDConfig* d) { d->reject(); });
         trigger(cmd::Upload);
-        QCOMPARE(prompter_.shown.size(), size_t(1));
+        QCOMPARE(prompter_.shown.size(), 1);
         QVERIFY(!*asked);
         QApplication::processEvents();
     }
@@ -237,7 +233,7 @@ class SerialTests : public QObject {
         openConfirmedWindow({});
         auto opened = whenModal<CDownload>([](CDownload* d) { d->reject(); });
         trigger(cmd::Download);
-        QCOMPARE(prompter_.shown, std::vector<std::string>{text(msg::NoSerialPort)});
+        QCOMPARE(prompter_.shown, QStringList{message(msg::NoSerialPort)});
         QApplication::processEvents();
         QVERIFY(!*opened);
     }
@@ -314,7 +310,7 @@ class SerialTests : public QObject {
         });
         trigger(cmd::Download);
         QVERIFY(*ran);
-        QCOMPARE(prompter_.shown, std::vector<std::string>{"Clear command error"});
+        QCOMPARE(prompter_.shown, QStringList{QStringLiteral("Clear command error")});
     }
 
     void noReplyShowsTheTimeoutAndTheDialogStaysUsable() {
@@ -328,7 +324,7 @@ class SerialTests : public QObject {
         auto ran = whenModal<CDownload>([&](CDownload* d) {
             d->verifyBox()->setChecked(false);
             QVERIFY(press(d));
-            QCOMPARE(prompter_.shown, std::vector<std::string>{text(msg::ReadDeviceTypeTimeout)});
+            QCOMPARE(prompter_.shown, QStringList{message(msg::ReadDeviceTypeTimeout)});
             QVERIFY(d->isVisible());
             // The gateway answers the second time.
             QVERIFY(press(d));
@@ -347,11 +343,11 @@ class SerialTests : public QObject {
         openConfirmedWindow({gateway.device()}, projectWithCommands(1));
         auto ran = whenModal<CDownload>([&](CDownload* d) {
             QVERIFY(press(d));
-            QCOMPARE(prompter_.shown, std::vector<std::string>{text(msg::DeviceTypeMismatch)});
+            QCOMPARE(prompter_.shown, QStringList{message(msg::DeviceTypeMismatch)});
             QVERIFY(d->isVisible());
             // The port is closed now: the next press cannot reach the gateway.
             QVERIFY(press(d));
-            QCOMPARE(prompter_.shown.back(), text(msg::ReadDeviceTypeTimeout));
+            QCOMPARE(prompter_.shown.back(), message(msg::ReadDeviceTypeTimeout));
             d->exitButton()->click();
         });
         trigger(cmd::Download);
@@ -367,10 +363,9 @@ class SerialTests : public QObject {
         trigger(cmd::Download);
         QApplication::processEvents();
         QVERIFY(!*opened);
-        QVERIFY(contains(prompter_.shown, text(msg::BufferSumTooLarge)));
+        QVERIFY(prompter_.shown.contains(message(msg::BufferSumTooLarge)));
         // No "Port ... failed to open!": the port was never tried.
-        QVERIFY(
-            !contains(prompter_.shown, formatMessage(msg::PortFailedToOpen, "/dev/nothing-here")));
+        QVERIFY(!prompter_.shown.contains(message(msg::PortFailedToOpen, "/dev/nothing-here")));
     }
 
     void aMissingNodeAddressStopsBeforeTheGateway() {
@@ -382,7 +377,7 @@ class SerialTests : public QObject {
         openConfirmedWindow({gateway.device()}, project);
         auto ran = whenModal<CDownload>([&](CDownload* d) {
             d->actionButton()->click();
-            QCOMPARE(prompter_.shown, std::vector<std::string>{text(msg::NodeAddressEmpty)});
+            QCOMPARE(prompter_.shown, QStringList{message(msg::NodeAddressEmpty)});
             QVERIFY(!d->isTransferring());
             QVERIFY(d->lineB()->text().isEmpty());
             d->exitButton()->click();
@@ -431,6 +426,7 @@ class SerialTests : public QObject {
         openConfirmedWindow({gateway.device()});
         frame_->document().project().marks.modified = true;
         auto ran = whenModal<CDUpload>([&](CDUpload* d) {
+            d->setProperty("answeredByTest", true);
             auto question = answerNextModal(QStringLiteral("Cancel"));
             d->actionButton()->click();
             QVERIFY(question->seen);
@@ -456,8 +452,7 @@ class SerialTests : public QObject {
         openConfirmedWindow({gateway.device()}, before);
         auto ran = whenModal<CDUpload>([&](CDUpload* d) {
             QVERIFY(press(d));
-            QCOMPARE(prompter_.shown,
-                     std::vector<std::string>{text(msg::ReadModbusParametersError)});
+            QCOMPARE(prompter_.shown, QStringList{message(msg::ReadModbusParametersError)});
             QVERIFY(d->lineB()->text().isEmpty());
             QVERIFY(!d->stepLine(0)->isVisible());
             d->exitButton()->click();
@@ -473,12 +468,16 @@ class SerialTests : public QObject {
         options.deviceType = 5;
         SimulatedGateway gateway(options);
         QVERIFY(gateway.ok());
-        openConfirmedWindow({gateway.device()});
+        // With the double-fault flag the reply is well-formed, and the
+        // download would accept the type.
+        Project project = makeNewProject();
+        project.device.doubleFault = true;
+        openConfirmedWindow({gateway.device()}, project);
         auto ran = whenModal<CDUpload>([&](CDUpload* d) {
             QVERIFY(press(d));
-            QCOMPARE(prompter_.shown, std::vector<std::string>{text(msg::DeviceTypeMismatch)});
+            QCOMPARE(prompter_.shown, QStringList{message(msg::DeviceTypeMismatch)});
             QVERIFY(press(d));
-            QCOMPARE(prompter_.shown.back(), text(msg::UploadError));
+            QCOMPARE(prompter_.shown.back(), message(msg::UploadError));
             d->exitButton()->click();
         });
         trigger(cmd::Upload);
@@ -496,6 +495,8 @@ class SerialTests : public QObject {
         frame_->serialLink().setPrompter(nullptr);
         std::shared_ptr<SeenDialog> box;
         auto ran = whenModal<CDUpload>([&](CDUpload* d) {
+            // The answering helper takes the first unmarked modal dialog.
+            d->setProperty("answeredByTest", true);
             box = answerNextModal(QStringLiteral("OK"));
             QVERIFY(press(d));
             d->exitButton()->click();
