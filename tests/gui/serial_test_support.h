@@ -27,9 +27,11 @@ class RecordingPrompter : public Prompter {
 
     QStringList shown;
     std::deque<Answer> answers;
+    // Called as each text is shown, to look at the screen at that moment.
+    std::function<void()> onShown;
 
     Answer ask(std::string_view text, Buttons buttons) override {
-        shown.append(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        inform(text);
         if (!answers.empty()) {
             const Answer answer = answers.front();
             answers.pop_front();
@@ -39,6 +41,8 @@ class RecordingPrompter : public Prompter {
     }
     void inform(std::string_view text) override {
         shown.append(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        if (onShown)
+            onShown();
     }
     void notice(std::string_view text, NoticeKind) override { inform(text); }
 };

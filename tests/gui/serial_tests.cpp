@@ -117,7 +117,10 @@ class SerialTests : public QObject {
     void trigger(int command) { frame_->action(command)->trigger(); }
 
   private slots:
-    void cleanup() { frame_.reset(); }
+    void cleanup() {
+        prompter_.onShown = nullptr;
+        frame_.reset();
+    }
 
     // --- Serial Port Configuration -------------------------------------
 
@@ -291,6 +294,16 @@ class SerialTests : public QObject {
         });
         trigger(cmd::Download);
         QVERIFY(*ran);
+
+        // Exit released the port: a new dialog opens it again.
+        prompter_.shown.clear();
+        auto again = whenModal<CDownload>([](CDownload* d) {
+            QVERIFY(d->actionButton()->isEnabled());
+            d->exitButton()->click();
+        });
+        trigger(cmd::Download);
+        QVERIFY(*again);
+        QVERIFY(prompter_.shown.isEmpty());
     }
 
     void aNegativeClearAnswerIsAskedOnTheWindowAndTheDownloadGoesOn() {
@@ -450,9 +463,18 @@ class SerialTests : public QObject {
         QVERIFY(gateway.ok());
         const Project before = projectWithCommands(1);
         openConfirmedWindow({gateway.device()}, before);
+        QString lineBAtMessage;
+        bool stepsAtMessage = false;
         auto ran = whenModal<CDUpload>([&](CDUpload* d) {
+            prompter_.onShown = [&] {
+                lineBAtMessage = d->lineB()->text();
+                stepsAtMessage = d->stepLine(0)->isVisible();
+            };
             QVERIFY(press(d));
             QCOMPARE(prompter_.shown, QStringList{message(msg::ReadModbusParametersError)});
+            // The lines are emptied only once the message was seen.
+            QCOMPARE(lineBAtMessage, QStringLiteral("Uploading, please wait"));
+            QVERIFY(stepsAtMessage);
             QVERIFY(d->lineB()->text().isEmpty());
             QVERIFY(!d->stepLine(0)->isVisible());
             d->exitButton()->click();

@@ -4,6 +4,8 @@
 #include "core/serial/upload_sequence.h"
 #include "gui/serial/transfer_thread.h"
 
+#include <optional>
+
 namespace brenmoor::gui {
 
 namespace {
@@ -25,12 +27,21 @@ void CDUpload::startTransfer() {
     // whole configuration has been read.
     auto project = std::make_shared<Project>(project_);
     thread().post([this, project](TransferSession& session) {
-        UploadSequence upload(*session.port, session.clock, session.view, progressToUi());
+        // Each step is shown as it is reported, one step late: a failed
+        // block empties the lines, and that must come after its message.
+        auto held = std::make_shared<std::optional<TransferView>>();
+        const TransferProgress progress = progressToUi();
+        UploadSequence upload(*session.port, session.clock, session.view,
+                              [held, progress](const TransferView& view) {
+                                  if (*held)
+                                      progress(**held);
+                                  *held = view;
+                              });
         const Outcome outcome = upload.run(*project);
-        thread().toUi([this, project, outcome] {
+        thread().toUi([this, project, outcome, last = *held] {
             if (outcome && receiver_)
                 receiver_(std::move(*project));
-            endTransfer(outcome);
+            endTransfer(outcome, last);
         });
     });
 }

@@ -148,9 +148,11 @@ void TransferDialog::setTransferring(bool transferring) {
     exit_->setEnabled(!transferring);
 }
 
-void TransferDialog::endTransfer(const Outcome& outcome) {
+void TransferDialog::endTransfer(const Outcome& outcome, const std::optional<TransferView>& last) {
     if (!outcome)
         prompter_->inform(outcome.message());
+    if (last)
+        showView(*last);
     setTransferring(false);
     emit transferFinished(outcome.ok());
 }

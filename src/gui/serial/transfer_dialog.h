@@ -7,6 +7,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QLabel;
@@ -65,8 +66,9 @@ class TransferDialog : public QDialog {
     // Opens the chosen port on the transfer thread; shows the failure.
     bool openPort();
     void showView(const TransferView& view);
-    // Called on the user-interface thread once a transfer has ended.
-    void endTransfer(const Outcome& outcome);
+    // Called on the user-interface thread once a transfer has ended: its
+    // message, if it failed, then `last`, the view as the transfer left it.
+    void endTransfer(const Outcome& outcome, const std::optional<TransferView>& last = {});
     void setTransferring(bool transferring);
 
     Prompter& prompter() { return *prompter_; }
