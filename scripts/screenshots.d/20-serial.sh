@@ -19,29 +19,39 @@ serial_shot() {
             xdotool search --name "Gateway Configuration Software Brenmoor" >/dev/null 2>&1 && break
             sleep 0.2
         done
-        sleep 1
-        xdotool mousemove "$toolx" 50 click 1
-        for i in $(seq 1 50); do
-            xdotool search --name "^Serial Port Configuration$" >/dev/null 2>&1 && break
-            sleep 0.2
+        sleep 2
+        # A busy machine may drop the first click while the window settles.
+        for try in 1 2 3; do
+            xdotool mousemove "$toolx" 50 click 1
+            found=no
+            for i in $(seq 1 50); do
+                xdotool search --name "^Serial Port Configuration$" >/dev/null 2>&1 && found=yes && break
+                sleep 0.2
+            done
+            [ "$found" = yes ] && break
         done
-        sleep 0.5
+        sleep 1
         if [ "$buttony" != - ]; then
             xdotool key Return
-            for i in $(seq 1 50); do
+            for i in $(seq 1 100); do
                 xdotool search --name "^$title$" >/dev/null 2>&1 && break
                 sleep 0.2
             done
-            sleep 0.5
+            sleep 1
             win=$(xdotool search --name "^$title$" | tail -n 1)
             for point in $buttony; do
                 xdotool mousemove --window "$win" "${point%,*}" "${point#*,}" click 1
                 sleep 0.3
             done
-            sleep 4
+            sleep 6
         fi
         win=$(xdotool search --name "^$title$" | tail -n 1)
-        import -window "$win" "$out"
+        # Without a window id, import would wait for a click that never comes.
+        if [ -n "$win" ]; then
+            import -window "$win" "$out"
+        else
+            echo "no window \"$title\" for $out" >&2
+        fi
         kill "$pid"
         wait "$pid" 2>/dev/null || true
     ' serial_shot "$out" "$toolx" "$title" "$buttony" "$@"

@@ -122,6 +122,10 @@ void CModbusConfigApp::setUpSerialLink(const Options& options) {
         lister->addFront(device.toStdString());
     frame_->replaceSerialLink(
         std::make_unique<SerialLink>(std::move(lister), std::make_unique<port::QtPortOpener>()));
+    // Read once at start-up as well: a project named on the command line
+    // would otherwise leave the list empty until the next File New, with
+    // no port to download it to.
+    frame_->serialLink().enumeratePorts();
 }
 
 void CModbusConfigApp::selectRequested(const QString& what) {
