@@ -429,6 +429,7 @@ class SerialTests : public QObject {
         // selected.
         const ConfigurationTree& tree = frame_->view().editor().tree();
         QCOMPARE(tree.selected(), tree.firstRoot());
+        QVERIFY(tree.isExpanded(findSubnetRoot(tree)));
         QVERIFY(frame_->view().editor().commandItem(7) != kNoItem);
     }
 

@@ -27,6 +27,7 @@ void CMainFrame::onDownload() {
     const ItemId shown = view_->editor().tree().selected();
     if (shown != kNoItem)
         view_->selectItem(shown);
+    checkpointHistory();
 }
 
 void CMainFrame::onUpload() {
@@ -49,12 +50,13 @@ void CMainFrame::onUpload() {
         return false;
     });
     dialog.setReceiver([this](Project&& uploaded) {
-        // The upload's marks make New keep the store it filled; the tree is
-        // then built from it, and the configuration, which exists nowhere
-        // else yet, counts as modified.
+        // The upload's marks make New keep the store it filled. The tree is
+        // built from that store first, so that New shows it as it shows an
+        // opened file: expanded, the first root selected. The configuration
+        // exists nowhere else yet, so it counts as modified.
         doc_->project() = std::move(uploaded);
-        doc_->newDocument();
         view_->storeReplaced();
+        doc_->newDocument();
         doc_->project().marks.modified = true;
         updateCommandUi();
         checkpointHistory();
