@@ -11,6 +11,7 @@
 #include "gui/app/command_ids.h"
 #include "gui/app/gui_text.h"
 #include "gui/app/main_frame.h"
+#include "gui/app/modbus_config_app.h"
 #include "gui/app/modbus_config_doc.h"
 #include "gui/editor/modbus_config_view.h"
 #include "gui/serial/cdconfig.h"
@@ -181,6 +182,41 @@ class SerialTests : public QObject {
         lister.addFront("/dev/s");
         lister.addFront("/dev/p");
         QCOMPARE(lister.listPorts(), (ComPortNames{"/dev/s", "/dev/p", "/dev/a"}));
+    }
+
+    void simulateOffersTheSimulatedGatewayFirstAndDownloadsToIt() {
+        const CModbusConfigApp::Options options = CModbusConfigApp::parse(
+            {QStringLiteral("brenmoor"), QStringLiteral("--no-select-device"),
+             QStringLiteral("--simulate"), QStringLiteral("--port"), QStringLiteral("/dev/extra")});
+        CModbusConfigApp app;
+        QCOMPARE(app.start(options), -1);
+        QVERIFY(app.simulator());
+        SerialLink& link = app.mainFrame()->serialLink();
+        QVERIFY(link.portNames().size() >= 2);
+        QCOMPARE(link.portNames()[0], app.simulator()->devicePath());
+        QCOMPARE(link.portNames()[1], std::string("/dev/extra"));
+        link.setPrompter(&prompter_);
+        prompter_.shown.clear();
+
+        // The first Download asks for the settings; the proposed port is the
+        // simulator's.
+        auto config = whenModal<CDConfig>([](CDConfig* d) {
+            QCOMPARE(d->list(CDConfig::Port)->currentIndex(), 0);
+            d->accept();
+        });
+        bool downloaded = false;
+        auto download = whenModal<CDownload>([&](CDownload* d) {
+            d->verifyBox()->setChecked(false);
+            QVERIFY(press(d));
+            downloaded = d->lineB()->text() == QStringLiteral("Downloading is successful!");
+            d->exitButton()->click();
+        });
+        app.mainFrame()->action(cmd::Download)->trigger();
+        QVERIFY(*config);
+        QVERIFY(*download);
+        QVERIFY(downloaded);
+        QCOMPARE(prompter_.shown, QStringList());
+        app.mainFrame()->document().project().marks.modified = false;
     }
 
     // --- Dispatch ------------------------------------------------------
