@@ -2,13 +2,16 @@
 
 #include "core/mapping/completeness_check.h"
 #include "core/mapping/mapping_checks.h"
+#include "core/resources/messages_gui.h"
 #include "core/resources/messages_serial_dialogs.h"
 #include "core/serial/download_sequence.h"
 #include "core/serial/download_verify.h"
 #include "gui/app/gui_text.h"
+#include "gui/serial/serial_link.h"
 #include "gui/serial/transfer_thread.h"
 
 #include <QCheckBox>
+#include <QMessageBox>
 
 namespace brenmoor::gui {
 
@@ -16,6 +19,8 @@ namespace {
 constexpr std::array<int, 5> kRightEdges = {400, 300, 410, 400, 400};
 // The Download dialog has room for the read-back's step under the three.
 constexpr int kSteps = 4;
+// How many differences the message box lists before "Show Details...".
+constexpr int kDifferencesShown = 10;
 
 // The outcome of a verified download as one message: the read-back's own
 // failure, or every difference it found, one per line.
@@ -78,6 +83,28 @@ void CDownload::startTransfer() {
             endTransfer(outcome);
         });
     });
+}
+
+void CDownload::showFailure(const Outcome& outcome) {
+    // A full list of differences can run to hundreds of lines: the box shows
+    // the first ones and keeps all of them in its scrollable details.
+    if (outcome.id() != msg::VerifyDifferencesHeading || link().prompter()) {
+        TransferDialog::showFailure(outcome);
+        return;
+    }
+    const QStringList lines = qtext(outcome.message()).split(QLatin1Char('\n'));
+    const QStringList differences = lines.mid(1);
+    QStringList first = differences.mid(0, kDifferencesShown);
+    if (differences.size() > kDifferencesShown)
+        first << QStringLiteral("...");
+    QMessageBox box(this);
+    box.setWindowTitle(qtext(msg::AppTitle));
+    box.setIcon(QMessageBox::Warning);
+    box.setText(lines.value(0));
+    box.setInformativeText(first.join(QLatin1Char('\n')));
+    box.setDetailedText(differences.join(QLatin1Char('\n')));
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
 }
 
 } // namespace brenmoor::gui

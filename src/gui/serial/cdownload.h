@@ -22,6 +22,7 @@ class CDownload : public TransferDialog {
   protected:
     bool prepare() override;
     void startTransfer() override;
+    void showFailure(const Outcome& outcome) override;
 
   private:
     Project& project_;

@@ -150,11 +150,15 @@ void TransferDialog::setTransferring(bool transferring) {
 
 void TransferDialog::endTransfer(const Outcome& outcome, const std::optional<TransferView>& last) {
     if (!outcome)
-        prompter_->inform(outcome.message());
+        showFailure(outcome);
     if (last)
         showView(*last);
     setTransferring(false);
     emit transferFinished(outcome.ok());
+}
+
+void TransferDialog::showFailure(const Outcome& outcome) {
+    prompter_->inform(outcome.message());
 }
 
 void TransferDialog::reject() {

@@ -62,6 +62,8 @@ class TransferDialog : public QDialog {
     virtual bool prepare() { return true; }
     // The action button.
     virtual void startTransfer() = 0;
+    // The message of a failed transfer; a message box of the dialog.
+    virtual void showFailure(const Outcome& outcome);
 
     // Opens the chosen port on the transfer thread; shows the failure.
     bool openPort();
