@@ -4,7 +4,24 @@
 
 namespace brenmoor::msg {
 
-// A placeholder so the fragment is never empty; replace with the real texts.
-inline constexpr MessageId SerialDialogPlaceholder{1850};
+// Serial Port Configuration.
+inline constexpr MessageId SerialConfigTitle{1850};
+inline constexpr MessageId SerialConfigPort{1851};
+inline constexpr MessageId SerialConfigBaudRate{1852};
+inline constexpr MessageId SerialConfigCheckBit{1853};
+inline constexpr MessageId SerialConfigDataBits{1854};
+inline constexpr MessageId SerialConfigStopBits{1855};
+
+// Download Configuration and Upload Configuration.
+inline constexpr MessageId DownloadDialogTitle{1860};
+inline constexpr MessageId UploadDialogTitle{1861};
+inline constexpr MessageId DownloadButton{1862};
+inline constexpr MessageId UploadButton{1863};
+inline constexpr MessageId ExitButton{1864};
+inline constexpr MessageId VerifyAfterDownload{1865};
+inline constexpr MessageId VerifyDifferencesHeading{1866};
+
+// The simulated gateway of --simulate.
+inline constexpr MessageId SimulatorFailed{1880};
 
 } // namespace brenmoor::msg

@@ -5,7 +5,22 @@ namespace brenmoor {
 
 namespace {
 constexpr StringEntry kEntries[] = {
-    {msg::SerialDialogPlaceholder, "Verify after download"},
+    {msg::SerialConfigTitle, "Serial Port Configuration"},
+    {msg::SerialConfigPort, "Port"},
+    {msg::SerialConfigBaudRate, "Baud rate"},
+    {msg::SerialConfigCheckBit, "Check Bit"},
+    {msg::SerialConfigDataBits, "Data bits"},
+    {msg::SerialConfigStopBits, "Stop Bits"},
+
+    {msg::DownloadDialogTitle, "Download Configuration"},
+    {msg::UploadDialogTitle, "Upload Configuration"},
+    {msg::DownloadButton, "Download"},
+    {msg::UploadButton, "Upload"},
+    {msg::ExitButton, "Exit"},
+    {msg::VerifyAfterDownload, "Verify after download"},
+    {msg::VerifyDifferencesHeading, "The gateway does not hold what was downloaded:"},
+
+    {msg::SimulatorFailed, "The simulated gateway could not be started: %s"},
 };
 } // namespace
 

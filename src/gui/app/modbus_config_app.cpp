@@ -1,16 +1,23 @@
 #include "gui/app/modbus_config_app.h"
 
 #include "core/resources/messages_gui.h"
+#include "core/resources/messages_serial_dialogs.h"
 #include "gui/app/gui_text.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/modbus_config_doc.h"
 #include "gui/app/startup_clock.h"
 #include "gui/editor/modbus_config_view.h"
 #include "gui/model/cddevice.h"
+#include "gui/serial/front_port_lister.h"
+#include "gui/serial/serial_link.h"
+#include "port/qt_serial_port.h"
+#include "sim/gateway_config.h"
+#include "sim/pty_gateway.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QTextStream>
 #include <QTimer>
 
@@ -20,7 +27,14 @@
 namespace brenmoor::gui {
 
 CModbusConfigApp::CModbusConfigApp() = default;
-CModbusConfigApp::~CModbusConfigApp() = default;
+CModbusConfigApp::~CModbusConfigApp() {
+    // The window goes first: no dialog may still hold the simulator's port.
+    frame_.reset();
+    if (simulator_) {
+        simulator_->stop();
+        simulator_->join();
+    }
+}
 
 CModbusConfigApp::Options CModbusConfigApp::parse(const QStringList& arguments) {
     QCommandLineParser parser;
@@ -30,7 +44,13 @@ CModbusConfigApp::Options CModbusConfigApp::parse(const QStringList& arguments) 
     select.setFlags(QCommandLineOption::HiddenFromHelp);
     QCommandLineOption measure(QStringLiteral("measure"));
     measure.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({noSelect, select, measure});
+    QCommandLineOption simulate(QStringLiteral("simulate"),
+                                QStringLiteral("Start a simulated gateway for this run and select "
+                                               "its port"));
+    QCommandLineOption port(QStringLiteral("port"),
+                            QStringLiteral("Offer this serial device in the port list"),
+                            QStringLiteral("device"));
+    parser.addOptions({noSelect, select, measure, simulate, port});
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Project file to open"),
                                  QStringLiteral("[file.chg]"));
     parser.addHelpOption();
@@ -41,6 +61,8 @@ CModbusConfigApp::Options CModbusConfigApp::parse(const QStringList& arguments) 
                            qEnvironmentVariable("BRENMOOR_NO_SELECT_DEVICE") != QLatin1String("1");
     options.select = parser.value(select);
     options.measure = parser.isSet(measure);
+    options.simulate = parser.isSet(simulate);
+    options.ports = parser.values(port);
     if (!parser.positionalArguments().isEmpty())
         options.file = parser.positionalArguments().constFirst();
     return options;
@@ -57,6 +79,7 @@ int CModbusConfigApp::start(const Options& options) {
     }
 
     frame_ = std::make_unique<CMainFrame>();
+    setUpSerialLink(options);
     CModbusConfigDoc& doc = frame_->document();
     doc.project().device = device;
     if (options.file.isEmpty()) {
@@ -75,6 +98,34 @@ int CModbusConfigApp::start(const Options& options) {
     if (options.measure)
         QTimer::singleShot(0, frame_.get(), [this] { measure(); });
     return -1;
+}
+
+void CModbusConfigApp::setUpSerialLink(const Options& options) {
+    auto lister = std::make_unique<FrontPortLister>(std::make_unique<port::SystemPortLister>());
+    if (options.simulate) {
+        // The simulated gateway starts out holding the default configuration,
+        // so that a first upload shows something sensible.
+        const Project defaults = makeNewProject();
+        simulator_ = std::make_unique<sim::PtyGateway>(sim::GatewayEngine(
+            sim::GatewayOptions{}, sim::configFromStore(defaults.store, defaults.device)));
+        if (simulator_->open()) {
+            simulator_->start();
+            lister->addFront(simulator_->devicePath());
+        } else {
+            QMessageBox::warning(
+                frame_.get(), qtext(msg::AppTitle),
+                qtext(formatMessage(msg::SimulatorFailed, simulator_->errorText())));
+            simulator_.reset();
+        }
+    }
+    for (const QString& device : options.ports)
+        lister->addFront(device.toStdString());
+    frame_->replaceSerialLink(
+        std::make_unique<SerialLink>(std::move(lister), std::make_unique<port::QtPortOpener>()));
+    // Read once at start-up as well: a project named on the command line
+    // would otherwise leave the list empty until the next File New, with
+    // no port to download it to.
+    frame_->serialLink().enumeratePorts();
 }
 
 void CModbusConfigApp::selectRequested(const QString& what) {

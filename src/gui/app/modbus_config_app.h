@@ -4,6 +4,10 @@
 
 #include <memory>
 
+namespace brenmoor::sim {
+class PtyGateway;
+}
+
 namespace brenmoor::gui {
 
 class CMainFrame;
@@ -18,6 +22,11 @@ class CMainFrame;
 //   --select <item>      select a tree item after start-up: "fieldbus",
 //                        "subnet", "node N" or "command N" (1-based)
 //   --measure            print start-up and page-rebuild times, then quit
+//
+// Shown in --help:
+//   --simulate           a simulated gateway for this run, first in the port
+//                        list and selected
+//   --port <device>      a device to offer in the port list (repeatable)
 class CModbusConfigApp {
   public:
     struct Options {
@@ -25,6 +34,8 @@ class CModbusConfigApp {
         bool selectDevice = true;
         QString select;
         bool measure = false;
+        bool simulate = false;
+        QStringList ports;
     };
 
     CModbusConfigApp();
@@ -38,11 +49,17 @@ class CModbusConfigApp {
     int start(const Options& options);
 
     CMainFrame* mainFrame() const { return frame_.get(); }
+    // The simulated gateway of --simulate, while it runs.
+    sim::PtyGateway* simulator() const { return simulator_.get(); }
 
   private:
     void selectRequested(const QString& what);
     void measure();
+    // The port list of the run: --simulate's gateway and the --port devices
+    // in front of the computer's own ports.
+    void setUpSerialLink(const Options& options);
 
+    std::unique_ptr<sim::PtyGateway> simulator_;
     std::unique_ptr<CMainFrame> frame_;
 };
 

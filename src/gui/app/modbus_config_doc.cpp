@@ -4,8 +4,10 @@
 #include "core/resources/messages_gui.h"
 #include "gui/app/file_dialogs.h"
 #include "gui/app/gui_text.h"
+#include "gui/app/main_frame.h"
 #include "gui/app/recent_files.h"
 #include "gui/editor/modbus_config_view.h"
+#include "gui/serial/serial_link.h"
 
 #include <QFileInfo>
 #include <QMessageBox>
@@ -57,10 +59,16 @@ bool CModbusConfigDoc::saveModifiedFirst() {
 }
 
 void CModbusConfigDoc::newDocument() {
+    // A New started by an upload keeps what the upload read; only an empty
+    // new document reads the computer's serial ports again.
+    const bool empty = !project_.marks.upload;
     applyNewDocument(project_.device);
     path_.clear();
     if (view_)
         view_->newDocument();
+    if (empty)
+        if (auto* frame = qobject_cast<CMainFrame*>(window_))
+            frame->serialLink().enumeratePorts();
     emit titleChanged(title());
 }
 

@@ -1,5 +1,7 @@
 #include "gui/serial/serial_link.h"
 
+#include "gui/serial/cdconfig.h"
+
 namespace brenmoor::gui {
 
 SerialLink::SerialLink(std::unique_ptr<PortLister> lister, std::unique_ptr<PortOpener> opener)
@@ -11,9 +13,19 @@ void SerialLink::enumeratePorts() {
     enumerateComPorts(*lister_, names_, settings_);
 }
 
-bool SerialLink::askSettingsIfUnconfirmed(QWidget*) {
-    // Serial Port Configuration is not there yet: nothing can be confirmed.
-    return settings_.confirmed;
+bool SerialLink::askSettingsIfUnconfirmed(QWidget* parent) {
+    if (settings_.confirmed)
+        return true;
+    CDConfig dialog(settings_, names_, parent);
+    if (dialog.exec() == QDialog::Accepted)
+        return true;
+    settings_.confirmed = false;
+    return false;
+}
+
+bool SerialLink::showSettings(QWidget* parent) {
+    CDConfig dialog(settings_, names_, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace brenmoor::gui

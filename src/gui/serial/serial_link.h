@@ -7,6 +7,10 @@
 
 class QWidget;
 
+namespace brenmoor {
+class Prompter;
+}
+
 namespace brenmoor::gui {
 
 // The serial side of the program for one run: the computer's port list, the
@@ -31,12 +35,22 @@ class SerialLink {
     // yet, Serial Port Configuration comes first. Returns false when the
     // user cancelled it (which clears the confirmed mark).
     bool askSettingsIfUnconfirmed(QWidget* parent);
+    // Tools "Serial Connection": the dialog every time; its Cancel leaves
+    // the settings and the confirmed mark as they were. True on OK.
+    bool showSettings(QWidget* parent);
+
+    // Where the serial dialogs show their messages and ask their questions;
+    // nullptr (the default) lets each dialog use message boxes of its own.
+    // Tests answer them here.
+    void setPrompter(Prompter* prompter) { prompter_ = prompter; }
+    Prompter* prompter() const { return prompter_; }
 
   private:
     std::unique_ptr<PortLister> lister_;
     std::unique_ptr<PortOpener> opener_;
     SerialPortSettings settings_;
     ComPortNames names_;
+    Prompter* prompter_ = nullptr;
 };
 
 } // namespace brenmoor::gui

@@ -1,0 +1,181 @@
+#include "gui/serial/transfer_dialog.h"
+
+#include "core/resources/messages_serial_dialogs.h"
+#include "gui/app/gui_text.h"
+#include "gui/app/qt_prompter.h"
+#include "gui/serial/check_mark_icon.h"
+#include "gui/serial/serial_link.h"
+#include "gui/serial/transfer_thread.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace brenmoor::gui {
+
+namespace {
+// The places of the lines and icons, in dialog client pixels.
+constexpr int kTextLeft = 80;
+constexpr int kLineATop = 45;
+constexpr int kLineBTop = 65;
+constexpr int kStatusHeight = 20;
+constexpr int kStepTop = 105;
+constexpr int kStepPitch = 30;
+constexpr int kStepHeight = 29;
+constexpr int kIconLeft = 45;
+constexpr int kIconTop = 95;
+constexpr int kIconSize = 32;
+constexpr int kDialogWidth = 460;
+// A fourth step line, when there is one, ends where the third does.
+constexpr int kExtraStepRight = 400;
+} // namespace
+
+TransferDialog::TransferDialog(SerialLink& link, MessageId title, MessageId action,
+                               const std::array<int, 5>& rightEdges, int steps, QWidget* parent)
+    : QDialog(parent), link_(link) {
+    setWindowTitle(qtext(title));
+    if (link_.prompter()) {
+        prompter_ = link_.prompter();
+    } else {
+        ownPrompter_ = std::make_unique<QtPrompter>(this);
+        prompter_ = ownPrompter_.get();
+    }
+    thread_ = std::make_unique<TransferThread>(this, *prompter_);
+
+    auto label = [this](QRect rect) {
+        auto* l = new QLabel(this);
+        l->setGeometry(rect);
+        return l;
+    };
+    lineA_ = label(
+        QRect(QPoint(kTextLeft, kLineATop), QPoint(rightEdges[0], kLineATop + kStatusHeight)));
+    lineB_ = label(
+        QRect(QPoint(kTextLeft, kLineBTop), QPoint(rightEdges[1], kLineBTop + kStatusHeight)));
+    lineA_->setObjectName(QStringLiteral("lineA"));
+    lineB_->setObjectName(QStringLiteral("lineB"));
+    const QPixmap check = checkMarkPixmap();
+    for (int i = 0; i < steps; ++i) {
+        const int right = i < 3 ? rightEdges[static_cast<size_t>(2 + i)] : kExtraStepRight;
+        const int top = kStepTop + i * kStepPitch;
+        QLabel* line = label(QRect(QPoint(kTextLeft, top), QPoint(right, top + kStepHeight)));
+        line->setObjectName(QStringLiteral("stepLine%1").arg(i + 1));
+        QLabel* icon = label(QRect(kIconLeft, kIconTop + i * kStepPitch, kIconSize, kIconSize));
+        icon->setObjectName(QStringLiteral("stepIcon%1").arg(i + 1));
+        icon->setPixmap(check);
+        icon->hide();
+        stepLines_.push_back(line);
+        stepIcons_.push_back(icon);
+    }
+
+    action_ = new QPushButton(qtext(action), this);
+    exit_ = new QPushButton(qtext(msg::ExitButton), this);
+    action_->setEnabled(false);
+    action_->setAutoDefault(false);
+    exit_->setAutoDefault(false);
+    connect(action_, &QPushButton::clicked, this, [this] { startTransfer(); });
+    connect(exit_, &QPushButton::clicked, this, &TransferDialog::reject);
+    const int buttonsTop = belowSteps() + 40;
+    action_->setGeometry(kDialogWidth / 2 - 130, buttonsTop, 110, 30);
+    exit_->setGeometry(kDialogWidth / 2 + 20, buttonsTop, 110, 30);
+    setFixedSize(kDialogWidth, buttonsTop + 50);
+}
+
+TransferDialog::~TransferDialog() = default;
+
+int TransferDialog::belowSteps() const {
+    return kStepTop + static_cast<int>(stepLines_.size()) * kStepPitch;
+}
+
+int TransferDialog::runModal() {
+    if (!prepare())
+        return QDialog::Rejected;
+    if (!openPort())
+        return QDialog::Rejected;
+    action_->setEnabled(true);
+    return exec();
+}
+
+bool TransferDialog::openPort() {
+    Outcome opened = Outcome::success();
+    PortOpener& opener = link_.opener();
+    const ComPortNames names = link_.portNames();
+    const SerialPortSettings settings = link_.settings();
+    thread_->runAndWait([&](TransferSession& session) {
+        OpenedPort port = openConfigPort(opener, names, settings);
+        opened = port.outcome;
+        session.port = std::move(port.port);
+    });
+    if (!opened) {
+        prompter_->inform(opened.message());
+        return false;
+    }
+    return true;
+}
+
+void TransferDialog::closePort() {
+    thread_->runAndWait([](TransferSession& session) {
+        if (session.port)
+            session.port->closePort();
+        session.port.reset();
+    });
+}
+
+TransferProgress TransferDialog::progressToUi() {
+    return [this](const TransferView& view) { thread_->toUi([this, view] { showView(view); }); };
+}
+
+void TransferDialog::showView(const TransferView& view) {
+    lineA_->setText(qtext(view.lineA));
+    lineB_->setText(qtext(view.lineB));
+    for (size_t i = 0; i < stepLines_.size(); ++i) {
+        if (i < 3) {
+            stepLines_[i]->setText(qtext(view.stepLines[i]));
+            stepLines_[i]->setVisible(view.stepLinesVisible);
+            stepIcons_[i]->setVisible(view.iconsVisible && view.iconsHaveCheckMark);
+        } else {
+            // The read-back's line shows once it has something to say, and
+            // earns its check mark only when the gateway holds what was sent.
+            stepLines_[i]->setText(qtext(view.verifyLine));
+            stepLines_[i]->setVisible(!view.verifyLine.empty());
+            stepIcons_[i]->setVisible(!view.verifyLine.empty() && view.verifyPassed);
+        }
+    }
+}
+
+void TransferDialog::setTransferring(bool transferring) {
+    transferring_ = transferring;
+    action_->setEnabled(!transferring);
+    exit_->setEnabled(!transferring);
+}
+
+void TransferDialog::endTransfer(const Outcome& outcome, const std::optional<TransferView>& last) {
+    if (!outcome)
+        showFailure(outcome);
+    if (last)
+        showView(*last);
+    setTransferring(false);
+    emit transferFinished(outcome.ok());
+}
+
+void TransferDialog::showFailure(const Outcome& outcome) {
+    prompter_->inform(outcome.message());
+}
+
+void TransferDialog::reject() {
+    // A transfer is never abandoned half-way from the dialog: the gateway
+    // would be left with whatever the last frame wrote.
+    if (transferring_)
+        return;
+    closePort();
+    QDialog::reject();
+}
+
+void TransferDialog::closeEvent(QCloseEvent* event) {
+    if (transferring_) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+} // namespace brenmoor::gui

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "core/resources/outcome.h"
+#include "core/serial/transfer_view.h"
+
+#include <QDialog>
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+
+namespace brenmoor {
+class Prompter;
+}
+
+namespace brenmoor::gui {
+
+class SerialLink;
+class TransferThread;
+
+// What Download Configuration and Upload Configuration share: the port,
+// opened when the dialog opens and kept open between transfers, the two
+// status lines, the step lines with their check-mark icons, an action
+// button and Exit. The transfer runs on the dialog's transfer thread; the
+// dialog repaints every step as it is reported and stays modal throughout.
+class TransferDialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    ~TransferDialog() override;
+
+    // Opens the dialog as its command does: the checks and the port first
+    // (either may end it at once, after its message), then the dialog.
+    int runModal();
+
+    QLabel* lineA() const { return lineA_; }
+    QLabel* lineB() const { return lineB_; }
+    QLabel* stepLine(int i) const { return stepLines_[static_cast<size_t>(i)]; }
+    QLabel* stepIcon(int i) const { return stepIcons_[static_cast<size_t>(i)]; }
+    QPushButton* actionButton() const { return action_; }
+    QPushButton* exitButton() const { return exit_; }
+    bool isTransferring() const { return transferring_; }
+
+    void reject() override;
+
+  signals:
+    // A transfer ended and its message, if any, was shown.
+    void transferFinished(bool succeeded);
+
+  protected:
+    // `steps`: how many step lines the dialog has room for (the download's
+    // read-back adds a fourth).
+    // `rightEdges`: where text lines A and B and step lines 1 to 3 end.
+    TransferDialog(SerialLink& link, MessageId title, MessageId action,
+                   const std::array<int, 5>& rightEdges, int steps, QWidget* parent);
+
+    // What the dialog checks before the port opens; false closes it.
+    virtual bool prepare() { return true; }
+    // The action button.
+    virtual void startTransfer() = 0;
+    // The message of a failed transfer; a message box of the dialog.
+    virtual void showFailure(const Outcome& outcome);
+
+    // Opens the chosen port on the transfer thread; shows the failure.
+    bool openPort();
+    void showView(const TransferView& view);
+    // Called on the user-interface thread once a transfer has ended: its
+    // message, if it failed, then `last`, the view as the transfer left it.
+    void endTransfer(const Outcome& outcome, const std::optional<TransferView>& last = {});
+    void setTransferring(bool transferring);
+
+    Prompter& prompter() { return *prompter_; }
+    TransferThread& thread() { return *thread_; }
+    SerialLink& link() { return link_; }
+    // A job's progress callback: each change is repainted on the UI thread.
+    TransferProgress progressToUi();
+    // Where the controls below the step lines go.
+    int belowSteps() const;
+
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void closePort();
+
+    SerialLink& link_;
+    std::unique_ptr<Prompter> ownPrompter_;
+    Prompter* prompter_;
+    std::unique_ptr<TransferThread> thread_;
+    QLabel* lineA_;
+    QLabel* lineB_;
+    std::vector<QLabel*> stepLines_;
+    std::vector<QLabel*> stepIcons_;
+    QPushButton* action_;
+    QPushButton* exit_;
+    bool transferring_ = false;
+};
+
+} // namespace brenmoor::gui
