@@ -443,7 +443,11 @@ class HistoryTests : public QObject {
     void compareWithGatewayNeedsConfirmedSettings() {
         const auto shown = recordComparisons();
         FakeOpener& opener = useSerialLink(true, false);
+        // Serial Port Configuration comes first; its Cancel ends the command.
+        const auto settings = answerNextModal(QStringLiteral("Cancel"));
         frame_->action(cmd::CompareWithGateway)->trigger();
+        QVERIFY(settings->seen);
+        QVERIFY(!frame_->serialLink().settings().confirmed);
         QVERIFY(!shown->shown);
         QCOMPARE(opener.opened, 0);
     }

@@ -10,5 +10,8 @@ if(TARGET brenmoor_gui AND TARGET brenmoor_sim)
     # Real transfers over a pseudo-terminal take a few seconds each.
     set_tests_properties(gui.serial PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0"
-        TIMEOUT 300)
+        TIMEOUT 300
+        # The upload waits only 50 ms for each reply: other suites running at
+        # the same time could make the simulator answer too late.
+        RUN_SERIAL TRUE)
 endif()

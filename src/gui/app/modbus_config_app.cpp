@@ -104,10 +104,14 @@ void CModbusConfigApp::setUpSerialLink(const Options& options) {
     auto lister = std::make_unique<FrontPortLister>(std::make_unique<port::SystemPortLister>());
     if (options.simulate) {
         // The simulated gateway starts out holding the default configuration,
-        // so that a first upload shows something sensible.
+        // so that a first upload shows something sensible. It plays the
+        // monitor while the line is at the monitor's speed and the
+        // configuration protocol otherwise, so one device serves every tool.
         const Project defaults = makeNewProject();
+        sim::GatewayOptions gatewayOptions;
+        gatewayOptions.mode = sim::GatewayMode::Auto;
         simulator_ = std::make_unique<sim::PtyGateway>(sim::GatewayEngine(
-            sim::GatewayOptions{}, sim::configFromStore(defaults.store, defaults.device)));
+            gatewayOptions, sim::configFromStore(defaults.store, defaults.device)));
         if (simulator_->open()) {
             simulator_->start();
             lister->addFront(simulator_->devicePath());
