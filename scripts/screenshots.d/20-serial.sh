@@ -61,9 +61,9 @@ serial_shot() {
 # Toolbar buttons are 80 pixels wide from x = 13: Upload is the 8th, Download the 9th.
 serial_shot "$here/docs/images/config-dialog.png" 693 "Serial Port Configuration" - \
     "$app" --no-select-device --simulate "$work/plant.chg"
-# "Verify after download" is switched off first: this picture shows the
-# download alone.
-serial_shot "$here/docs/images/download-dialog.png" 693 "Download Configuration" "88,242 155,280" \
+# With "Verify after download" left on: the picture shows the read-back as
+# the fourth step.
+serial_shot "$here/docs/images/download-dialog.png" 693 "Download Configuration" "155,280" \
     "$app" --no-select-device --simulate "$work/plant.chg"
 serial_shot "$here/docs/images/upload-dialog.png" 613 "Upload Configuration" "155,250" \
     "$app" --no-select-device --simulate "$work/plant.chg"

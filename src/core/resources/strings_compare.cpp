@@ -54,7 +54,7 @@ constexpr StringEntry kEntries[] = {
     {msg::LabelOfGroup, "%1 (%2)"},
 
     {msg::VerifyStep, "Verifying the configuration in the gateway"},
-    {msg::VerifyPassed, "The gateway holds the configuration that was downloaded."},
+    {msg::VerifyPassed, "Verified: the gateway holds what was sent."},
     {msg::VerifyDifferent, "The gateway holds a different configuration!"},
     {msg::VerifyDifferenceLine, "%1: %2 is %3 in the gateway, %4 here"},
     {msg::GatewayName, "the gateway"},

@@ -75,6 +75,8 @@ CMainFrame::CMainFrame(std::unique_ptr<FileDialogs> dialogs)
     connect(view_, &CModbusConfigView::stateChanged, this, &CMainFrame::checkpointHistory);
     connect(view_, &CModbusConfigView::addCommandRequested, this, &CMainFrame::onAddCommand);
     connect(doc_, &CModbusConfigDoc::titleChanged, this, &QWidget::setWindowTitle);
+    connect(doc_, &CModbusConfigDoc::emptyDocumentShown, this,
+            [this] { serial_->enumeratePorts(); });
 
     resize(kWindowSize);
     setMinimumSize(kMinimumSize);

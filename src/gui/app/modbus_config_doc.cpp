@@ -4,10 +4,8 @@
 #include "core/resources/messages_gui.h"
 #include "gui/app/file_dialogs.h"
 #include "gui/app/gui_text.h"
-#include "gui/app/main_frame.h"
 #include "gui/app/recent_files.h"
 #include "gui/editor/modbus_config_view.h"
-#include "gui/serial/serial_link.h"
 
 #include <QFileInfo>
 #include <QMessageBox>
@@ -67,8 +65,7 @@ void CModbusConfigDoc::newDocument() {
     if (view_)
         view_->newDocument();
     if (empty)
-        if (auto* frame = qobject_cast<CMainFrame*>(window_))
-            frame->serialLink().enumeratePorts();
+        emit emptyDocumentShown();
     emit titleChanged(title());
 }
 

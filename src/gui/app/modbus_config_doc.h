@@ -55,6 +55,9 @@ class CModbusConfigDoc : public QObject {
 
   signals:
     void titleChanged(const QString& title);
+    // A new document that is not an upload's was shown: the computer's
+    // serial ports are read again.
+    void emptyDocumentShown();
 
   private:
     // The question of New and Open: true when the caller may go on.

@@ -59,7 +59,7 @@ TEST_F(VerifyTest, GatewayHoldingTheDownloadPasses) {
     EXPECT_TRUE(report.verified());
     EXPECT_THAT(report.differences, IsEmpty());
     EXPECT_TRUE(view.verifyPassed);
-    EXPECT_EQ(view.verifyLine, "The gateway holds the configuration that was downloaded.");
+    EXPECT_EQ(view.verifyLine, "Verified: the gateway holds what was sent.");
     // The step shows while the gateway is read, before its outcome.
     ASSERT_FALSE(shown.empty());
     EXPECT_EQ(shown.front().verifyLine, "Verifying the configuration in the gateway");
