@@ -1,4 +1,5 @@
 #include "cli/command_registry.h"
+#include "cli/serial_session.h"
 
 #include "core/monitor/monitor_answer.h"
 #include "core/monitor/monitor_record.h"
@@ -8,12 +9,6 @@
 #include "core/resources/string_table.h"
 #include "core/serial/clock.h"
 #include "core/serial/port_settings.h"
-
-#ifdef BRENMOOR_HAVE_PORT
-#include "port/qt_serial_port.h"
-
-#include <QCoreApplication>
-#endif
 
 #include <algorithm>
 #include <csignal>
@@ -161,23 +156,11 @@ struct MonitorPort {
 };
 
 MonitorPort openMonitorPort(const std::string& device) {
-#ifdef BRENMOOR_HAVE_PORT
-    // Qt's serial port wants an application object; its event loop never runs.
-    if (!QCoreApplication::instance()) {
-        static int argc = 1;
-        static char name[] = "brenmoor-cli";
-        static char* argv[] = {name, nullptr};
-        static QCoreApplication app(argc, argv);
-    }
-    port::QtPortOpener opener;
-    OpenedPort opened = openConfigPort(opener, device, kMonitorLineSettings);
+    SerialSession opened = openSerialSession(device, kMonitorLineSettings);
     if (opened.port)
         return {std::move(opened.port), {}};
     if (opened.outcome.id() != msg::PortFailedToOpen)
         return {nullptr, opened.outcome.message()};
-#else
-    (void)device;
-#endif
     return {nullptr, std::string(loadString(msg::OpenSerialPortFailed))};
 }
 

@@ -12,22 +12,48 @@
 
 namespace brenmoor::cli {
 
-SerialSession openSerialSession(const std::string& device) {
+namespace {
+
 #ifdef BRENMOOR_HAVE_PORT
-    // Qt's serial port wants an application object; the transfers never run
-    // its event loop.
+// Qt's serial port wants an application object; the command line never runs
+// its event loop.
+void ensureApplication() {
     if (!QCoreApplication::instance()) {
         static int argc = 1;
         static char name[] = "brenmoor-cli";
         static char* argv[] = {name, nullptr};
         static QCoreApplication app(argc, argv);
     }
+}
+#else
+SerialSession notBuiltWithPorts(const std::string& device) {
+    return {nullptr,
+            Outcome::failure(msg::PortFailedToOpen, formatMessage(msg::PortFailedToOpen, device))};
+}
+#endif
+
+} // namespace
+
+SerialSession openSerialSession(const std::string& device) {
+#ifdef BRENMOOR_HAVE_PORT
+    ensureApplication();
     port::QtPortOpener opener;
     OpenedPort opened = openConfigPort(opener, ComPortNames{device}, SerialPortSettings{});
     return {std::move(opened.port), opened.outcome};
 #else
-    return {nullptr,
-            Outcome::failure(msg::PortFailedToOpen, formatMessage(msg::PortFailedToOpen, device))};
+    return notBuiltWithPorts(device);
+#endif
+}
+
+SerialSession openSerialSession(const std::string& device, const LineSettings& line) {
+#ifdef BRENMOOR_HAVE_PORT
+    ensureApplication();
+    port::QtPortOpener opener;
+    OpenedPort opened = openConfigPort(opener, device, line);
+    return {std::move(opened.port), opened.outcome};
+#else
+    (void)line;
+    return notBuiltWithPorts(device);
 #endif
 }
 

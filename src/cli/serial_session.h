@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/resources/outcome.h"
+#include "core/serial/port_settings.h"
 #include "core/serial/serial_port.h"
 #include "core/serial/transfer_view.h"
 
@@ -18,6 +19,9 @@ struct SerialSession {
     Outcome outcome;
 };
 SerialSession openSerialSession(const std::string& device);
+// The same device with fixed line settings (the monitor's 115200 8N1); the
+// failure texts are those of the transfers.
+SerialSession openSerialSession(const std::string& device, const LineSettings& line);
 
 // Prints what a transfer dialog would show, one line per text as it
 // appears: the status lines, the step lines and the line of the check that

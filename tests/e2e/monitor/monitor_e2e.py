@@ -12,6 +12,9 @@ import signal
 import subprocess
 import sys
 
+sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+from e2e_support import SimulatorProcess, fail, require_binaries  # noqa: E402
+
 CLI, SIM, CASE, WORK = sys.argv[1:5]
 
 STATE_TEXTS = {"Correct response", "Abnormal response", "Response error", "Response Timeout"}
@@ -21,14 +24,7 @@ EXAMPLE_ROWS = [
 ]
 
 
-def fail(text):
-    print("FAIL: " + text)
-    sys.exit(1)
-
-
-for binary in (CLI, SIM):
-    if not os.access(binary, os.X_OK):
-        fail("missing binary " + binary)  # a missing build must not pass as a skip
+require_binaries(CLI, SIM)
 
 
 def path(name):
@@ -41,43 +37,17 @@ def write(name, text):
     return path(name)
 
 
-class Simulator:
+class Simulator(SimulatorProcess):
     # Short gaps and timeouts keep the cases quick; the command line still
     # polls at its own 200 ms.
     def __init__(self, *args, mode="monitor", gap="20"):
         self.log = path("sim-%s.log" % CASE)
-        self.proc = subprocess.Popen(
-            [SIM, "--mode", mode, "--log", self.log, "--record-gap", gap, "--answer-timeout", "300",
-             "--resends", "1", *args],
-            stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
-        ready, _, _ = select.select([self.proc.stdout], [], [], 10)
-        if not ready:
-            self.stop()
-            fail("simulator printed no device path")
-        self.device = self.proc.stdout.readline().strip()
-        if not self.device.startswith("/dev/"):
-            self.stop()
-            fail("simulator did not start: " + self.device + self.proc.stderr.read())
-
-    def stop(self):
-        if self.proc.poll() is None:
-            os.kill(self.proc.pid, signal.SIGTERM)
-        try:
-            self.proc.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            os.kill(self.proc.pid, signal.SIGKILL)
-            self.proc.wait()
-        return self.proc.returncode
+        super().__init__([SIM, "--mode", mode, "--log", self.log, "--record-gap", gap,
+                          "--answer-timeout", "300", "--resends", "1", *args])
 
     def log_lines(self):
         with open(self.log) as f:
             return f.read().splitlines()
-
-    def __enter__(self):
-        return self
-
-    def __exit__(self, *exc):
-        self.stop()
 
 
 def cli(*args, expect=0):

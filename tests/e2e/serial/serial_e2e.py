@@ -6,57 +6,27 @@ process id. Usage: serial_e2e.py CLI SIM CASE WORKDIR
 """
 import json
 import os
-import select
-import signal
 import subprocess
 import sys
 import time
 
+sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+from e2e_support import SimulatorProcess, fail, require_binaries  # noqa: E402
+
 CLI, SIM, CASE, WORK = sys.argv[1:5]
 
 
-def fail(text):
-    print("FAIL: " + text)
-    sys.exit(1)
+require_binaries(CLI, SIM)
 
 
-for binary in (CLI, SIM):
-    if not os.access(binary, os.X_OK):
-        fail("missing binary " + binary)  # a missing build must not pass as a skip
-
-
-class Simulator:
+class Simulator(SimulatorProcess):
     # The upload waits a fixed 50 ms for each reply, and a command-list packet
     # needs 40 ms of it at 19200 baud: too little slack for a machine busy
     # with parallel builds. The cases other than the round trip therefore
     # time the replies for 115200 baud; the round trip keeps 19200 and runs
     # alone.
     def __init__(self, *args, baud="115200"):
-        self.proc = subprocess.Popen([SIM, "--baud", baud, *args], stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
-        ready, _, _ = select.select([self.proc.stdout], [], [], 10)
-        if not ready:
-            self.stop()
-            fail("simulator printed no device path")
-        self.device = self.proc.stdout.readline().strip()
-        if not self.device.startswith("/dev/"):
-            self.stop()
-            fail("simulator did not start: " + self.device + self.proc.stderr.read())
-
-    def stop(self):
-        if self.proc.poll() is None:
-            os.kill(self.proc.pid, signal.SIGTERM)
-        try:
-            self.proc.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            os.kill(self.proc.pid, signal.SIGKILL)
-            self.proc.wait()
-        return self.proc.returncode
-
-    def __enter__(self):
-        return self
-
-    def __exit__(self, *exc):
-        self.stop()
+        super().__init__([SIM, "--baud", baud, *args])
 
 
 def cli(*args, expect=0):

@@ -1,0 +1,51 @@
+"""What the end-to-end scripts share: failing a case, checking the binaries,
+and a simulated gateway started for one case and stopped by its process id."""
+import os
+import select
+import signal
+import subprocess
+import sys
+
+
+def fail(text):
+    print("FAIL: " + text)
+    sys.exit(1)
+
+
+def require_binaries(*binaries):
+    for binary in binaries:
+        if not os.access(binary, os.X_OK):
+            fail("missing binary " + binary)  # a missing build must not pass as a skip
+
+
+class SimulatorProcess:
+    """brenmoor-gateway-sim run with `command`; `device` is the path it prints
+    on its first line."""
+
+    def __init__(self, command):
+        self.proc = subprocess.Popen(command, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                                     text=True)
+        ready, _, _ = select.select([self.proc.stdout], [], [], 10)
+        if not ready:
+            self.stop()
+            fail("simulator printed no device path")
+        self.device = self.proc.stdout.readline().strip()
+        if not self.device.startswith("/dev/"):
+            self.stop()
+            fail("simulator did not start: " + self.device + self.proc.stderr.read())
+
+    def stop(self):
+        if self.proc.poll() is None:
+            os.kill(self.proc.pid, signal.SIGTERM)
+        try:
+            self.proc.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            os.kill(self.proc.pid, signal.SIGKILL)
+            self.proc.wait()
+        return self.proc.returncode
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.stop()
