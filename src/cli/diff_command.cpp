@@ -47,15 +47,13 @@ int diffGateway(const std::string& file, const std::string& device, bool all) {
     auto project = openProjectOrReport(file);
     if (!project)
         return kExitFailed;
-    SerialSession session = openSerialSession(device);
-    if (!session.port) {
-        std::cerr << session.outcome.message() << '\n';
+    std::unique_ptr<SerialPort> port = openPortOrReport(device);
+    if (!port)
         return kExitFailed;
-    }
     SteadyClock clock;
     TransferView view;
     Project gateway = *project;
-    if (Outcome read = readGatewayConfiguration(*session.port, clock, gateway, view); !read) {
+    if (Outcome read = readGatewayConfiguration(*port, clock, gateway, view); !read) {
         std::cerr << read.message() << '\n';
         return kExitFailed;
     }

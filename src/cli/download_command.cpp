@@ -32,11 +32,9 @@ int runDownload(const std::string& file, const std::string& device, bool yes, bo
     // here the conflict question rests on a fresh computation of the maps.
     ConflictMaps::open(*project, state);
 
-    SerialSession session = openSerialSession(device);
-    if (!session.port) {
-        std::cerr << session.outcome.message() << '\n';
+    std::unique_ptr<SerialPort> port = openPortOrReport(device);
+    if (!port)
         return kExitFailed;
-    }
     if (Outcome nodes = checkNodeAddresses(project->store); !nodes) {
         std::cerr << nodes.message() << '\n';
         return kExitFailed;
@@ -47,7 +45,7 @@ int runDownload(const std::string& file, const std::string& device, bool yes, bo
     SteadyClock clock;
     TransferView view;
     ProgressPrinter printer(std::cout);
-    DownloadSequence download(*session.port, clock, prompter, view, std::ref(printer));
+    DownloadSequence download(*port, clock, prompter, view, std::ref(printer));
     const Outcome done = download.run(*project);
     if (!done) {
         std::cerr << done.message() << '\n';
@@ -56,8 +54,8 @@ int runDownload(const std::string& file, const std::string& device, bool yes, bo
     if (!verify)
         return kExitSuccess;
 
-    const VerifyReport report = verifyDownload(*session.port, clock, *project,
-                                               download.firmwareVersion(), view, std::ref(printer));
+    const VerifyReport report =
+        verifyDownload(*port, clock, *project, download.firmwareVersion(), view, std::ref(printer));
     for (const std::string& line : report.differences)
         std::cout << line << '\n';
     if (!report.outcome) {

@@ -4,11 +4,7 @@
 #include "core/monitor/monitor_answer.h"
 #include "core/monitor/monitor_record.h"
 #include "core/monitor/monitor_session.h"
-#include "core/resources/messages_monitor.h"
-#include "core/resources/messages_serial.h"
-#include "core/resources/string_table.h"
 #include "core/serial/clock.h"
-#include "core/serial/port_settings.h"
 
 #include <algorithm>
 #include <csignal>
@@ -148,22 +144,6 @@ class CliMonitor {
     bool ok_ = true;
 };
 
-// The monitor's port at its fixed 115200 8N1. A port that does not open at
-// all gets the monitor's own text; the settings failures keep theirs.
-struct MonitorPort {
-    std::unique_ptr<SerialPort> port;
-    std::string failure;
-};
-
-MonitorPort openMonitorPort(const std::string& device) {
-    SerialSession opened = openSerialSession(device, kMonitorLineSettings);
-    if (opened.port)
-        return {std::move(opened.port), {}};
-    if (opened.outcome.id() != msg::PortFailedToOpen)
-        return {nullptr, opened.outcome.message()};
-    return {nullptr, std::string(loadString(msg::OpenSerialPortFailed))};
-}
-
 struct MonitorArgs {
     std::string device;
     std::string savePath;
@@ -189,9 +169,9 @@ int runMonitor(const MonitorArgs& args) {
         send = input.request;
     }
 
-    MonitorPort opened = openMonitorPort(args.device);
+    SerialSession opened = openMonitorSession(args.device);
     if (!opened.port) {
-        std::cerr << opened.failure << '\n';
+        std::cerr << opened.outcome.message() << '\n';
         return kExitFailed;
     }
     MonitorSession session;

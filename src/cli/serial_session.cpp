@@ -1,8 +1,9 @@
 #include "cli/serial_session.h"
 
-#include "core/resources/messages_serial.h"
-#include "core/resources/string_table.h"
+#include "core/monitor/monitor_port.h"
 #include "core/serial/port_settings.h"
+
+#include <iostream>
 
 #ifdef BRENMOOR_HAVE_PORT
 #include "port/qt_serial_port.h"
@@ -15,46 +16,49 @@ namespace brenmoor::cli {
 namespace {
 
 #ifdef BRENMOOR_HAVE_PORT
-// Qt's serial port wants an application object; the command line never runs
-// its event loop.
-void ensureApplication() {
+PortOpener& commandLineOpener() {
+    // Qt's serial port wants an application object; the command line never
+    // runs its event loop.
     if (!QCoreApplication::instance()) {
         static int argc = 1;
         static char name[] = "brenmoor-cli";
         static char* argv[] = {name, nullptr};
         static QCoreApplication app(argc, argv);
     }
+    static port::QtPortOpener opener;
+    return opener;
 }
 #else
-SerialSession notBuiltWithPorts(const std::string& device) {
-    return {nullptr,
-            Outcome::failure(msg::PortFailedToOpen, formatMessage(msg::PortFailedToOpen, device))};
+// Built without the port library: every device fails to open.
+class NoPortOpener : public PortOpener {
+  public:
+    PortOpenResult open(const std::string&, const LineSettings&) override { return {}; }
+};
+
+PortOpener& commandLineOpener() {
+    static NoPortOpener opener;
+    return opener;
 }
 #endif
 
 } // namespace
 
 SerialSession openSerialSession(const std::string& device) {
-#ifdef BRENMOOR_HAVE_PORT
-    ensureApplication();
-    port::QtPortOpener opener;
-    OpenedPort opened = openConfigPort(opener, ComPortNames{device}, SerialPortSettings{});
+    OpenedPort opened =
+        openConfigPort(commandLineOpener(), ComPortNames{device}, SerialPortSettings{});
     return {std::move(opened.port), opened.outcome};
-#else
-    return notBuiltWithPorts(device);
-#endif
 }
 
-SerialSession openSerialSession(const std::string& device, const LineSettings& line) {
-#ifdef BRENMOOR_HAVE_PORT
-    ensureApplication();
-    port::QtPortOpener opener;
-    OpenedPort opened = openConfigPort(opener, device, line);
+SerialSession openMonitorSession(const std::string& device) {
+    OpenedPort opened = monitor::openMonitorPort(commandLineOpener(), device);
     return {std::move(opened.port), opened.outcome};
-#else
-    (void)line;
-    return notBuiltWithPorts(device);
-#endif
+}
+
+std::unique_ptr<SerialPort> openPortOrReport(const std::string& device) {
+    SerialSession session = openSerialSession(device);
+    if (!session.port)
+        std::cerr << session.outcome.message() << '\n';
+    return std::move(session.port);
 }
 
 void ProgressPrinter::operator()(const TransferView& view) {

@@ -19,9 +19,10 @@ struct SerialSession {
     Outcome outcome;
 };
 SerialSession openSerialSession(const std::string& device);
-// The same device with fixed line settings (the monitor's 115200 8N1); the
-// failure texts are those of the transfers.
-SerialSession openSerialSession(const std::string& device, const LineSettings& line);
+// The device as the I/O monitor opens it (115200 8N1, its own failure text).
+SerialSession openMonitorSession(const std::string& device);
+// Opens the device for a transfer, or prints the failure on stderr.
+std::unique_ptr<SerialPort> openPortOrReport(const std::string& device);
 
 // Prints what a transfer dialog would show, one line per text as it
 // appears: the status lines, the step lines and the line of the check that

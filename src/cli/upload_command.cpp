@@ -18,15 +18,13 @@ int runUpload(const std::string& device, const std::string& output, const std::s
             return kExitFailed;
         project = std::move(*opened);
     }
-    SerialSession session = openSerialSession(device);
-    if (!session.port) {
-        std::cerr << session.outcome.message() << '\n';
+    std::unique_ptr<SerialPort> port = openPortOrReport(device);
+    if (!port)
         return kExitFailed;
-    }
     SteadyClock clock;
     TransferView view;
     ProgressPrinter printer(std::cout);
-    UploadSequence upload(*session.port, clock, view, std::ref(printer));
+    UploadSequence upload(*port, clock, view, std::ref(printer));
     const Outcome done = upload.run(project);
     if (!done) {
         std::cerr << done.message() << '\n';

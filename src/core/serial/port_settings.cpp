@@ -22,13 +22,21 @@ void enumerateComPorts(PortLister& lister, ComPortNames& names, SerialPortSettin
     settings.baudIndex = kDefaultBaudIndex;
 }
 
+std::optional<std::string> chosenPortName(const ComPortNames& names,
+                                          const SerialPortSettings& settings) {
+    const auto index = static_cast<size_t>(settings.portIndex < 0 ? 0 : settings.portIndex);
+    if (index >= names.size())
+        return std::nullopt;
+    return names[index];
+}
+
 OpenedPort openConfigPort(PortOpener& opener, const ComPortNames& names,
                           const SerialPortSettings& settings) {
-    const int index = settings.portIndex < 0 ? 0 : settings.portIndex;
-    if (static_cast<size_t>(index) >= names.size())
+    const std::optional<std::string> name = chosenPortName(names, settings);
+    if (!name)
         return {nullptr,
                 Outcome::failure(msg::NoSerialPort, std::string(loadString(msg::NoSerialPort)))};
-    return openConfigPort(opener, names[static_cast<size_t>(index)], lineSettingsFrom(settings));
+    return openConfigPort(opener, *name, lineSettingsFrom(settings));
 }
 
 OpenedPort openConfigPort(PortOpener& opener, const std::string& name, const LineSettings& line) {

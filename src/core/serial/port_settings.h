@@ -5,6 +5,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -78,6 +79,11 @@ struct OpenedPort {
     std::unique_ptr<SerialPort> port; // null on failure
     Outcome outcome;
 };
+
+// The name at settings.portIndex of names (a negative index counts as 0);
+// nothing when the list is empty or too short.
+std::optional<std::string> chosenPortName(const ComPortNames& names,
+                                          const SerialPortSettings& settings);
 
 // The transfer dialogs' open: the port at settings.portIndex of names (a
 // negative index counts as 0). An empty or too short list is reported

@@ -1,6 +1,7 @@
 #include "gui/monitor/cstakeout.h"
 
 #include "core/monitor/monitor_answer.h"
+#include "core/monitor/monitor_port.h"
 #include "core/resources/messages_monitor.h"
 #include "core/resources/messages_serial.h"
 #include "gui/app/file_dialogs.h"
@@ -156,18 +157,9 @@ bool CStakeout::openMonitor() {
     data_->setText(qtext(monitor::kInitialDataText));
     refreshButtons();
 
-    if (!portName_) {
-        prompter_->inform(msg::OpenSerialPortFailed);
-        return false;
-    }
-    OpenedPort opened = openConfigPort(opener_, *portName_, kMonitorLineSettings);
+    OpenedPort opened = monitor::openMonitorPort(opener_, portName_);
     if (!opened.port) {
-        // The monitor says it in its own words when the device would not
-        // open; the settings failures keep the serial link's texts.
-        if (opened.outcome.id() == msg::PortFailedToOpen)
-            prompter_->inform(msg::OpenSerialPortFailed);
-        else
-            prompter_->inform(opened.outcome.message());
+        prompter_->inform(opened.outcome.message());
         return false;
     }
     port_ = std::move(opened.port);
