@@ -36,19 +36,7 @@ void CMainFrame::onUpload() {
     CDUpload dialog(doc_->project(), *serial_, this);
     // An upload starts a new document: unsaved edits get the same question
     // as File New gives them.
-    dialog.setBeforeUpload([this] {
-        if (!doc_->isModified())
-            return true;
-        switch (doc_->askSaveConfiguration()) {
-        case CModbusConfigDoc::SaveAnswer::Yes:
-            return doc_->onFileSave();
-        case CModbusConfigDoc::SaveAnswer::No:
-            return true;
-        case CModbusConfigDoc::SaveAnswer::Cancel:
-            break;
-        }
-        return false;
-    });
+    dialog.setBeforeUpload([this] { return doc_->saveModifiedFirst(); });
     dialog.setReceiver([this](Project&& uploaded) {
         // The upload's marks make New keep the store it filled. The tree is
         // built from that store first, so that New shows it as it shows an

@@ -88,6 +88,11 @@ int CModbusConfigApp::start(const Options& options) {
         // The message has been shown; without a document there is nothing
         // to start.
         return 1;
+    } else {
+        // A new document reads the port list; an opened one does not, and
+        // would otherwise leave no port to download it to until the next
+        // File New.
+        frame_->serialLink().enumeratePorts();
     }
     frame_->show();
     frame_->setWindowTitle(qtext(msg::MainWindowTitle));
@@ -126,10 +131,6 @@ void CModbusConfigApp::setUpSerialLink(const Options& options) {
         lister->addFront(device.toStdString());
     frame_->replaceSerialLink(
         std::make_unique<SerialLink>(std::move(lister), std::make_unique<port::QtPortOpener>()));
-    // Read once at start-up as well: a project named on the command line
-    // would otherwise leave the list empty until the next File New, with
-    // no port to download it to.
-    frame_->serialLink().enumeratePorts();
 }
 
 void CModbusConfigApp::selectRequested(const QString& what) {

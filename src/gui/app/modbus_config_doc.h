@@ -52,6 +52,9 @@ class CModbusConfigDoc : public QObject {
 
     // The Save Configuration question; the close box answers Cancel.
     SaveAnswer askSaveConfiguration();
+    // The question of New, Open and Upload when there are unsaved edits:
+    // true when the caller may go on.
+    bool saveModifiedFirst();
 
   signals:
     void titleChanged(const QString& title);
@@ -60,8 +63,6 @@ class CModbusConfigDoc : public QObject {
     void emptyDocumentShown();
 
   private:
-    // The question of New and Open: true when the caller may go on.
-    bool saveModifiedFirst();
     bool writeTo(const QString& file);
 
     Project project_;
