@@ -1,6 +1,7 @@
 #include "core/editor/command_catalog.h"
 
-#include "core/editor/number_text.h"
+#include "core/model/function_code.h"
+#include "core/model/number_text.h"
 #include "core/resources/messages_model.h"
 #include "core/resources/string_table.h"
 
@@ -34,7 +35,7 @@ std::optional<int> listPositionOfCode(int functionCode) {
 }
 
 std::optional<std::string> commandTreeText(std::string_view functionCode) {
-    const auto position = listPositionOfCode(leadingInt(functionCode));
+    const auto position = listPositionOfCode(functionCodeOf(functionCode));
     if (!position)
         return std::nullopt;
     return std::string(loadString(kKinds[*position].name));

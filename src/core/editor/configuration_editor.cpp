@@ -1,8 +1,8 @@
 #include "core/editor/configuration_editor.h"
 
 #include "core/editor/command_catalog.h"
-#include "core/editor/number_text.h"
 #include "core/editor/property_pages.h"
+#include "core/model/number_text.h"
 #include "core/model/store_texts.h"
 #include "core/resources/messages_editor.h"
 #include "core/resources/messages_model.h"

@@ -1,6 +1,7 @@
 #include "core/editor/property_pages.h"
 
-#include "core/editor/number_text.h"
+#include "core/model/function_code.h"
+#include "core/model/number_text.h"
 #include "core/model/store_texts.h"
 #include "core/resources/messages_editor.h"
 #include "core/resources/string_table.h"
@@ -183,7 +184,7 @@ void fillCommandPage(GridControl& grid, Project& project, int command) {
     else if (config.master.masterTransmission == text::Ascii)
         ins.checkType = text::Lrc;
 
-    const int code = leadingInt(ins.functionCode);
+    const int code = functionCodeOf(ins);
     const bool dataFilter = project.device.dataFilter;
 
     setRow(grid, 0, msg::LabelNodeSlaveAddress, shownValue(ins.slaveAddress));

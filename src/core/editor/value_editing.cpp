@@ -1,7 +1,8 @@
 // Opening the in-place editors on a grid click and committing them.
 #include "core/editor/configuration_editor.h"
-#include "core/editor/number_text.h"
 #include "core/editor/property_pages.h"
+#include "core/model/function_code.h"
+#include "core/model/number_text.h"
 #include "core/model/store_texts.h"
 #include "core/resources/messages_editor.h"
 
@@ -99,7 +100,7 @@ CellEditor subnetCellEditor(const CONFIG& config, int row, bool pulseRowEnabled)
 }
 
 CellEditor commandCellEditor(const INSTRUCTION& command, int row, bool dataFilter) {
-    const int code = leadingInt(command.functionCode);
+    const int code = functionCodeOf(command);
     switch (row) {
     case 2:
     case 4:
@@ -441,7 +442,7 @@ void ConfigurationEditor::editStartAddress(INSTRUCTION& command) {
         {{4}, 30000, 40000, 30001},
         {{3, 6, 16}, 40000, 50000, 40001},
     };
-    const int code = leadingInt(command.functionCode);
+    const int code = functionCodeOf(command);
     for (const PlcRange& range : kRanges) {
         const int32_t v = leadingInt(editText);
         if (!isOneOf(code, range.codes) || v <= range.above || v >= range.below)
@@ -469,7 +470,7 @@ void ConfigurationEditor::editDataCount(INSTRUCTION& command) {
         editText = command.dataCount;
         return;
     }
-    const int code = leadingInt(command.functionCode);
+    const int code = functionCodeOf(command);
     const int registerLimit = project_.device.doubleFault ? 84 : 36;
     if ((isBitCode(code) && v <= 400) || (isRegisterCode(code) && v <= registerLimit))
         command.dataCount = editText;
@@ -499,7 +500,7 @@ void ConfigurationEditor::editMapAddress(INSTRUCTION& command) {
         return;
     }
     editText = r;
-    const int code = leadingInt(command.functionCode);
+    const int code = functionCodeOf(command);
     const bool read = isOneOf(code, {1, 2, 3, 4});
     const bool write = isOneOf(code, {5, 6, 15, 16});
     const bool inRange = (read && m >= 0x0002 && m <= 0x009F) ||

@@ -1,12 +1,12 @@
 #include "core/export/workbook_content.h"
 
+#include "core/model/function_code.h"
 #include "core/model/store_texts.h"
 #include "core/resources/messages_export.h"
 #include "core/resources/messages_model.h"
 #include "core/resources/string_table.h"
 
 #include <algorithm>
-#include <charconv>
 #include <initializer_list>
 
 namespace brenmoor {
@@ -18,13 +18,6 @@ std::string blankIfNotSet(const std::string& value) {
     return value == text::NotSet ? std::string() : value;
 }
 
-// The function code as the tree reads it: a decimal number, anything else 0.
-int functionCodeNumber(const std::string& code) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(code.data(), code.data() + code.size(), value);
-    return error == std::errc() && end == code.data() + code.size() ? value : 0;
-}
-
 // A mapping address is written with the "H" of the grid; an address that was
 // never set (or never entered) stays empty instead of showing a lone "H".
 std::string mappingAddressText(const std::string& mapAddress) {
@@ -34,7 +27,7 @@ std::string mappingAddressText(const std::string& mapAddress) {
 }
 
 std::string byteCountText(const INSTRUCTION& command) {
-    switch (functionCodeNumber(command.functionCode)) {
+    switch (functionCodeOf(command)) {
     case 5:
         return "1";
     case 6:

@@ -2,6 +2,7 @@
 
 #include "core/mapping/mapping_numbers.h"
 #include "core/mapping/memory_areas.h"
+#include "core/model/function_code.h"
 #include "core/resources/messages_mapping.h"
 
 #include <array>
@@ -34,7 +35,7 @@ std::vector<Placement> chain(const CONFIG& subnet, const std::array<int64_t, 4>&
     for (int64_t code : codes) {
         for (int i = 0; i < usedCommandCount(subnet); ++i) {
             const INSTRUCTION& command = subnet.commands[i];
-            if (leadingDecimal(command.functionCode) != code)
+            if (functionCodeOf(command) != code)
                 continue;
             const int64_t size = *commandSize(code, leadingDecimal(command.dataCount),
                                               leadingDecimal(command.bitOffset));

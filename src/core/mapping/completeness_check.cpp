@@ -2,6 +2,7 @@
 
 #include "core/mapping/mapping_checks.h"
 #include "core/mapping/mapping_numbers.h"
+#include "core/model/function_code.h"
 #include "core/model/store_texts.h"
 #include "core/resources/messages_mapping.h"
 
@@ -87,17 +88,23 @@ void recomputeByteCounts(CONFIG& subnet) {
 } // namespace
 
 std::optional<int64_t> downloadByteCount(const INSTRUCTION& command) {
-    const std::string& code = command.functionCode;
     const int64_t n = leadingDecimal(command.dataCount);
-    if (code == "1" || code == "2" || code == "15")
+    switch (functionCodeOf(command)) {
+    case 1:
+    case 2:
+    case 15:
         return (n + 7) / 8;
-    if (code == "3" || code == "4" || code == "16")
+    case 3:
+    case 4:
+    case 16:
         return n * 2;
-    if (code == "5")
+    case 5:
         return 1;
-    if (code == "6")
+    case 6:
         return 2;
-    return std::nullopt;
+    default:
+        return std::nullopt;
+    }
 }
 
 bool runCompletenessCheck(Project& project, MappingState& state, Prompter& prompter) {

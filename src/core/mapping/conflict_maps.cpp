@@ -1,6 +1,7 @@
 #include "core/mapping/conflict_maps.h"
 
 #include "core/mapping/mapping_numbers.h"
+#include "core/model/function_code.h"
 #include "core/model/store_texts.h"
 #include "core/resources/messages_mapping.h"
 #include "core/resources/messages_model.h"
@@ -185,7 +186,7 @@ std::vector<ConflictEntry> buildConflictEntries(const Project& project) {
         const CONFIG& subnet = project.store.subnets[s];
         for (int i = 0; i < usedCommandCount(subnet); ++i) {
             const INSTRUCTION& command = subnet.commands[i];
-            const int64_t code = leadingDecimal(command.functionCode);
+            const int64_t code = functionCodeOf(command);
             if (!inList(static_cast<int>(code)))
                 continue;
             ConflictEntry entry =

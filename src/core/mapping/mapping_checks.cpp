@@ -2,6 +2,7 @@
 
 #include "core/mapping/mapping_numbers.h"
 #include "core/mapping/memory_areas.h"
+#include "core/model/function_code.h"
 #include "core/resources/messages_mapping.h"
 
 namespace brenmoor {
@@ -24,16 +25,14 @@ bool checkMappingRanges(const Project& project, MappingState& state, Prompter& p
     const CONFIG& subnet = project.store.subnets[0];
     for (int i = 0; i < usedCommandCount(subnet); ++i) {
         const INSTRUCTION& command = subnet.commands[i];
-        const int64_t code = leadingDecimal(command.functionCode);
+        const int64_t code = functionCodeOf(command);
         const bool read = isReadCode(code);
         if (!read && !isWriteCode(code))
             continue;
-        // The completeness check has already refused a command without an
-        // address; one that reaches here unset has no place to overflow.
-        const auto address = parseMapAddress(command.mapAddress);
-        if (!address)
-            continue;
-        const int64_t end = *address + leadingDecimal(command.byteCount);
+        // Whatever the protocol mode, every command is measured; an address
+        // never set reads as the digits it has, none.
+        const int64_t end =
+            leadingHexDigits(command.mapAddress) + leadingDecimal(command.byteCount);
         if (endsOutside(end, read ? sizes->input : sizes->output)) {
             prompter.inform(
                 formatMessage(read ? msg::InputMappingOutOfRange : msg::OutputMappingOutOfRange,

@@ -1,6 +1,8 @@
 #include "core/serial/image_codec.h"
 
 #include "core/mapping/profibus_config.h"
+#include "core/model/function_code.h"
+#include "core/model/number_text.h"
 #include "core/model/store_texts.h"
 #include "core/serial/code_tables.h"
 #include "core/serial/frame.h"
@@ -51,7 +53,7 @@ void putWord(std::span<uint8_t> block, size_t at, int value) {
 } // namespace
 
 int encodedDecimal(std::string_view text) {
-    return leadingNumber(text, 10);
+    return leadingInt(text);
 }
 int encodedHex(std::string_view text) {
     return leadingNumber(text, 16);
@@ -70,16 +72,17 @@ std::array<uint8_t, kDeviceNetBlockSize> encodeDeviceNetBlock(const ParameterSto
 std::array<uint8_t, kSubnetBlockSize> encodeSubnetBlock(const ParameterStore& store, int subnet) {
     const CONFIG& c = store.subnets[static_cast<size_t>(subnet)];
     std::array<uint8_t, kSubnetBlockSize> b{};
-    const int protocol = codeOf(kProtocolModes, c.protocolMode).value_or(-1);
-    if (protocol >= 0)
-        b[0] = static_cast<uint8_t>(protocol);
+    // A text of no known mode leaves the cleared byte at 0 and sends no
+    // group's fields; only the interface below goes out.
+    const std::optional<uint8_t> protocol = codeOf(kProtocolModes, c.protocolMode);
+    b[0] = protocol.value_or(0);
     if (const auto line = lineSettingFields(c, c.protocolMode)) {
         b[1] = codeOf(kSubnetBauds, *line->baud).value_or(0);
         b[2] = codeOf(kDataBits, *line->dataBits).value_or(0);
         b[3] = codeOf(kParities, *line->parity).value_or(0);
         b[4] = codeOf(kStopBits, *line->stopBits).value_or(0);
     }
-    switch (protocol) {
+    switch (protocol ? int{*protocol} : -1) {
     case 0: {
         const MASTERPARAM& m = c.master;
         b[6] = codeOf(kTransmissions, m.masterTransmission).value_or(0);
@@ -118,7 +121,7 @@ std::array<uint8_t, kCommandRecordSize> encodeCommand(const ParameterStore& stor
         store.subnets[static_cast<size_t>(subnet)].commands[static_cast<size_t>(command)];
     std::array<uint8_t, kCommandRecordSize> r{};
     r[0] = low(encodedDecimal(k.slaveAddress));
-    r[1] = low(encodedDecimal(k.functionCode));
+    r[1] = low(functionCodeOf(k));
     putWord(r, 2, encodedDecimal(k.startAddress));
     putWord(r, 4, encodedDecimal(k.dataCount));
     putWord(r, 6, encodedHex(k.mapAddress));

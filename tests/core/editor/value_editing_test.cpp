@@ -1,6 +1,6 @@
 #include "editor_fixture.h"
 
-#include "core/editor/number_text.h"
+#include "core/model/number_text.h"
 
 namespace brenmoor::test {
 namespace {

@@ -1,6 +1,9 @@
+#include "core/editor/command_catalog.h"
+#include "core/mapping/completeness_check.h"
 #include "core/mapping/conflict_maps.h"
 #include "core/mapping/mapping_checks.h"
 #include "core/resources/messages_mapping.h"
+#include "core/serial/image_codec.h"
 #include "mapping/mapping_fixtures.h"
 #include "support/recording_prompter.h"
 
@@ -33,6 +36,23 @@ TEST(ConflictMaps, TwoReadsOnTheSameBytesAreRedAndTheDownloadAsks) {
     EXPECT_FALSE(askDownloadQuestions(state, prompter));
     EXPECT_EQ(prompter.texts(),
               std::vector<std::string>{std::string(loadString(msg::MappingConflictQuestion))});
+}
+
+// Files of other editions and `import` can store a code with a leading
+// blank; the gateway reads " 3" as 3, so everything else must too.
+TEST(ConflictMaps, ABlankLedFunctionCodeIsTheCommandTheGatewayRuns) {
+    Project project = test::mappingProject();
+    addCommand(project, 3, 2, 0, "10").functionCode = " 3";
+    addCommand(project, 3, 2, 0, "10");
+    MappingState state;
+    const ConflictMaps maps = ConflictMaps::open(project, state);
+    EXPECT_EQ(maps.cellColour(In, 0x10), MapColour::Red);
+    EXPECT_TRUE(state.mappingConflict);
+
+    const INSTRUCTION& blank = test::commandAt(project, 0);
+    EXPECT_EQ(encodeCommand(project.store, 0, 0)[1], 3);
+    EXPECT_EQ(downloadByteCount(blank), 4);
+    EXPECT_EQ(commandTreeText(blank.functionCode), "Read Holding Registers");
 }
 
 TEST(ConflictMaps, OpeningClearsAnEarlierConflict) {

@@ -58,6 +58,15 @@ TEST(MappingRanges, StopsAtTheFirstFailureAndSkipsOtherCodes) {
     EXPECT_EQ(checkRanges(project), Texts{"Node-2 input commands mapped address out of range!"});
 }
 
+// Only a Modbus master's completeness check refuses an unset address before
+// the range check; in the other modes the range check measures it too.
+TEST(MappingRanges, AnUnsetAddressIsMeasuredOutsideAModbusMaster) {
+    Project project = test::mappingProject();
+    project.store.subnets[0].protocolMode = "Modbus Slave";
+    addCommand(project, 3, 0, 0, "-1", "9").byteCount = "65";
+    EXPECT_EQ(checkRanges(project), Texts{"Node-9 input commands mapped address out of range!"});
+}
+
 TEST(MappingRanges, ProfibusErrorFailsTheCheck) {
     Project project = test::mappingProject();
     project.device.dataFilter = true;

@@ -158,6 +158,14 @@ TEST_F(CodecTest, BaudWithoutCodeAndUnknownProtocol) {
     const CONFIG before = untouched;
     decodeSubnetBlock(unknown, untouched, device);
     EXPECT_EQ(untouched, before);
+
+    // A mode text of another edition matches no choice: the cleared block
+    // keeps protocol 0 and no group's fields, only the interface goes out.
+    subnet.protocolMode = "Modbus master";
+    subnet.common.commInterface = "RS232";
+    std::array<uint8_t, kSubnetBlockSize> expected{};
+    expected[21] = 1;
+    EXPECT_EQ(encodeSubnetBlock(store, 0), expected);
 }
 
 TEST_F(CodecTest, SlaveAndCommonModeBlocks) {

@@ -1,4 +1,4 @@
-#include "core/editor/number_text.h"
+#include "core/model/number_text.h"
 
 #include <cctype>
 #include <cstdio>
