@@ -17,10 +17,10 @@ namespace {
 
 // Prints the differences that count and says whether there were any.
 int report(const std::vector<ConfigDifference>& diffs, const std::string& leftName,
-           const std::string& rightName, bool onlyTravelling) {
+           const std::string& rightName, bool againstGateway) {
     int shown = 0;
     for (const ConfigDifference& d : diffs) {
-        if (onlyTravelling && !d.travels)
+        if (againstGateway && !d.differsInGateway())
             continue;
         std::cout << describeDifference(d, leftName, rightName) << '\n';
         ++shown;
@@ -41,8 +41,9 @@ int diffFiles(const std::string& left, const std::string& right) {
 }
 
 // A gateway holds only what a download sends, so against one the fields
-// that never travel say nothing (names, the other subnets): they are left
-// out unless asked for, and never decide the outcome.
+// that never travel (names, the other subnets) and the texts sent as the
+// same bytes ("" and "0") say nothing: they are left out unless asked for,
+// and never decide the outcome.
 int diffGateway(const std::string& file, const std::string& device, bool all) {
     auto project = openProjectOrReport(file);
     if (!project)
@@ -62,7 +63,7 @@ int diffGateway(const std::string& file, const std::string& device, bool all) {
     const int status = report(diffs, file, gatewayName, true);
     if (all)
         for (const ConfigDifference& d : diffs)
-            if (!d.travels)
+            if (!d.differsInGateway())
                 std::cout << describeDifference(d, file, gatewayName) << '\n';
     return status;
 }
@@ -79,7 +80,8 @@ const RegisterCommand registration{
                         "Compare A.chg with the gateway on this serial device, as an upload "
                         "reads it");
         cmd->add_flag("--all", *all,
-                      "With --port: also list the fields that are never sent to the gateway");
+                      "With --port: also list the fields that are never sent to the gateway, and "
+                      "those sent as the same bytes");
         cmd->callback([files, device, all, &exitCode] {
             if (device->empty()) {
                 if (files->size() != 2 || *all)

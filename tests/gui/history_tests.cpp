@@ -19,6 +19,7 @@
 #include "sim/pty_gateway.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
@@ -432,6 +433,23 @@ class HistoryTests : public QObject {
         QVERIFY(!model->index(0, 1).data(Qt::ForegroundRole).isValid());
         QCOMPARE(dialog.summary()->text(), QStringLiteral("Parameters that differ: 2"));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Compare Configurations"));
+    }
+
+    void compareDialogAgainstAGatewayListsWhatItHoldsDifferently() {
+        std::vector<ConfigDifference> differences = {
+            {"Subnet 1, node 5, command 1", "Bit Offset (0~7)", "", "0", true, true},
+            {"Subnet 1, node 5", "Node Name", "Pump", "Node-5", false},
+        };
+        CompareDialog dialog(differences, QStringLiteral("Gateway"), true);
+        QCOMPARE(dialog.summary()->text(), QStringLiteral("The configurations are the same."));
+        QVERIFY(dialog.table()->isHidden());
+        QCOMPARE(dialog.everyField()->text(), QStringLiteral("Show every field"));
+        dialog.everyField()->setChecked(true);
+        QCOMPARE(dialog.model()->rowCount(), 2);
+        QCOMPARE(dialog.model()->index(0, 4).data().toString(),
+                 QStringLiteral("sent as the same bytes"));
+        QVERIFY(!dialog.table()->isHidden());
+        QCOMPARE(dialog.summary()->text(), QStringLiteral("Parameters that differ: 2"));
     }
 
     void compareDialogWithNothingSaysTheyAreTheSame() {

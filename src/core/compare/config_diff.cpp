@@ -1,12 +1,15 @@
 #include "core/compare/config_diff.h"
 
-#include "core/compare/message_text.h"
 #include "core/editor/property_pages.h"
 #include "core/model/store_texts.h"
+#include "core/model/text_encoding.h"
+#include "core/resources/message_text.h"
 #include "core/resources/messages_compare.h"
 #include "core/resources/messages_editor.h"
 #include "core/resources/messages_model.h"
 #include "core/resources/string_table.h"
+#include "core/serial/block_layout.h"
+#include "core/serial/image_codec.h"
 
 #include <algorithm>
 #include <cctype>
@@ -67,12 +70,22 @@ std::string label(MessageId id) {
     return std::string(loadString(id));
 }
 
+// The bytes a field of each side goes out as; empty where the field has no
+// bytes of its own (or the two sides would send it in different places).
+struct SentBytes {
+    std::span<const uint8_t> left;
+    std::span<const uint8_t> right;
+
+    bool same() const { return !left.empty() && std::ranges::equal(left, right); }
+};
+
 class Collector {
   public:
     explicit Collector(std::vector<ConfigDifference>& out) : out_(out) {}
 
     void field(const std::string& place, const std::string& labelText, const std::string& left,
-               const std::string& right, bool travels, Shown shown = Shown::AsStored) {
+               const std::string& right, bool travels, Shown shown = Shown::AsStored,
+               SentBytes sent = {}) {
         if (sameStored(left, right, shown))
             return;
         std::string l = shownText(left, shown);
@@ -83,14 +96,16 @@ class Collector {
             l = left;
             r = right;
         }
-        out_.push_back({place, labelText, std::move(l), std::move(r), travels});
+        out_.push_back(
+            {place, labelText, utf8Text(l), utf8Text(r), travels, travels && sent.same()});
     }
 
     void presence(const std::string& place, const std::string& labelText,
                   const std::optional<std::string>& left, const std::optional<std::string>& right,
                   bool travels) {
         const std::string absent(loadString(msg::CompareAbsent));
-        out_.push_back({place, labelText, left.value_or(absent), right.value_or(absent), travels});
+        out_.push_back({place, labelText, utf8Text(left.value_or(absent)),
+                        utf8Text(right.value_or(absent)), travels});
     }
 
   private:
@@ -124,22 +139,35 @@ void compareFieldbus(Collector& c, const Project& left, const Project& right) {
     const FIELDBUS& l = left.store.fieldbus;
     const FIELDBUS& r = right.store.fieldbus;
     const std::string place = label(msg::FieldbusRoot);
+    const auto leftBlock = encodeDeviceNetBlock(left.store);
+    const auto rightBlock = encodeDeviceNetBlock(right.store);
+    auto sent = [&](MessageId id) {
+        return SentBytes{fieldBytes(deviceNetLayout(), id, leftBlock),
+                         fieldBytes(deviceNetLayout(), id, rightBlock)};
+    };
     // The gateway knows its own fieldbus; the type is never sent.
     c.field(place, label(msg::LabelTypeOfProtocol), l.fieldbusType, r.fieldbusType, false);
     c.field(place, label(msg::LabelDeviceNetAddress), l.stationAddress, r.stationAddress, true,
-            Shown::BlankIfNotSet);
-    c.field(place, label(msg::LabelDeviceNetBaud), l.fieldbusBaud, r.fieldbusBaud, true);
-    c.field(place, label(msg::LabelInputBuffer), l.inputSize, r.inputSize, true);
-    c.field(place, label(msg::LabelOutputBuffer), l.outputSize, r.outputSize, true);
+            Shown::BlankIfNotSet, sent(msg::LabelDeviceNetAddress));
+    c.field(place, label(msg::LabelDeviceNetBaud), l.fieldbusBaud, r.fieldbusBaud, true,
+            Shown::AsStored, sent(msg::LabelDeviceNetBaud));
+    c.field(place, label(msg::LabelInputBuffer), l.inputSize, r.inputSize, true, Shown::AsStored,
+            sent(msg::LabelInputBuffer));
+    c.field(place, label(msg::LabelOutputBuffer), l.outputSize, r.outputSize, true, Shown::AsStored,
+            sent(msg::LabelOutputBuffer));
 
     auto sendsProfibus = [](const DeviceSettings& d) { return d.dataFilter || d.profibusData; };
     const bool profibus = sendsProfibus(left.device) || sendsProfibus(right.device);
     const bool dataTravels = profibus && (l.profibusConfigMode != text::UseNumberOfBytes ||
                                           r.profibusConfigMode != text::UseNumberOfBytes);
+    // Mode and data go out together as one block.
+    const auto leftProfibus = encodeProfibusConfigData(left.store);
+    const auto rightProfibus = encodeProfibusConfigData(right.store);
+    const SentBytes profibusBlock{leftProfibus, rightProfibus};
     c.field(place, label(msg::LabelProfibusConfigMode), l.profibusConfigMode, r.profibusConfigMode,
-            profibus);
+            profibus, Shown::AsStored, profibusBlock);
     c.field(place, label(msg::LabelProfibusConfigData), l.profibusConfigData, r.profibusConfigData,
-            dataTravels);
+            dataTravels, Shown::AsStored, profibusBlock);
 
     // The Ethernet edition's settings ride along in every file.
     c.field(place, label(msg::LabelIpMode), l.ipMode, r.ipMode, false);
@@ -215,11 +243,25 @@ const std::vector<ModeGroup>& modeGroups() {
 struct SubnetContext {
     Collector& c;
     int number; // 1-based, as the places name it
+    const Project& left;
+    const Project& right;
     const CONFIG& l;
     const CONFIG& r;
     const DeviceSettings& ld;
     const DeviceSettings& rd;
     bool sent; // only the first subnet travels
+};
+
+// The subnet blocks both sides would send, for the fields whose bytes can
+// be told apart: those of a group both sides use, and the interface.
+struct SubnetBlocks {
+    std::array<uint8_t, kSubnetBlockSize> left;
+    std::array<uint8_t, kSubnetBlockSize> right;
+
+    SentBytes of(MessageId id, bool commonMode) const {
+        return {fieldBytes(subnetLayout(commonMode), id, left),
+                fieldBytes(subnetLayout(commonMode), id, right)};
+    }
 };
 
 bool eitherMode(const SubnetContext& s, std::string_view mode) {
@@ -229,6 +271,11 @@ bool eitherMode(const SubnetContext& s, std::string_view mode) {
 void compareSubnetParameters(const SubnetContext& s) {
     const std::string place = fillIn(msg::PlaceSubnet, {std::to_string(s.number)});
     s.c.field(place, label(msg::LabelProtocolsMode), s.l.protocolMode, s.r.protocolMode, s.sent);
+    const int subnet = s.number - 1;
+    const SubnetBlocks blocks{encodeSubnetBlock(s.left.store, subnet),
+                              encodeSubnetBlock(s.right.store, subnet)};
+    const bool sameMode = s.l.protocolMode == s.r.protocolMode;
+    const bool commonMode = s.l.protocolMode == text::CommonMode;
 
     // The group of the page's protocol mode first, in row order, then the
     // groups that are carried along; their fields are named with the mode
@@ -247,7 +294,8 @@ void compareSubnetParameters(const SubnetContext& s) {
                    eitherMode(s, text::CommonMode));
     auto compareInterface = [&] {
         s.c.field(place, label(msg::LabelCommInterface), s.l.common.commInterface,
-                  s.r.common.commInterface, interfaceTravels);
+                  s.r.common.commInterface, interfaceTravels, Shown::AsStored,
+                  blocks.of(msg::LabelCommInterface, commonMode));
     };
     bool interfaceDone = false;
     for (const ModeGroup* g : order) {
@@ -264,7 +312,10 @@ void compareSubnetParameters(const SubnetContext& s) {
             if (f.label == msg::LabelOutputPulse)
                 fieldTravels = travels && (s.l.master.outputMode == text::PulseOutput ||
                                            s.r.master.outputMode == text::PulseOutput);
-            s.c.field(place, name, f.of(s.l), f.of(s.r), fieldTravels, f.shown);
+            // Only where both sides send this group do its bytes sit in
+            // the same place.
+            const SentBytes sent = inLeft && inRight ? blocks.of(f.label, commonMode) : SentBytes{};
+            s.c.field(place, name, f.of(s.l), f.of(s.r), fieldTravels, f.shown, sent);
         }
         if (!interfaceDone && g->mode == s.l.protocolMode) {
             compareInterface();
@@ -277,14 +328,23 @@ void compareSubnetParameters(const SubnetContext& s) {
     const bool master = s.sent && eitherMode(s, text::ModbusMaster);
     const bool commandStatus = s.ld.commandStatus || s.rd.commandStatus;
     const bool doubleFault = s.ld.doubleFault || s.rd.doubleFault;
+    const bool bothMaster = sameMode && s.l.protocolMode == text::ModbusMaster;
     s.c.field(place, label(msg::LabelCommandStatus), s.l.master.commandStatus,
-              s.r.master.commandStatus, master && commandStatus);
+              s.r.master.commandStatus, master && commandStatus, Shown::AsStored,
+              bothMaster ? blocks.of(msg::LabelCommandStatus, false) : SentBytes{});
+    // The timeout action and count, or the double-fault choice, go out as
+    // one clearing byte.
+    const uint8_t leftClearing = encodeClearingOption(s.left.store, s.ld);
+    const uint8_t rightClearing = encodeClearingOption(s.right.store, s.rd);
+    const SentBytes clearing{{&leftClearing, 1}, {&rightClearing, 1}};
     s.c.field(place, label(msg::LabelTimeoutAction), s.l.master.timeoutAction,
-              s.r.master.timeoutAction, s.sent && commandStatus && !doubleFault);
+              s.r.master.timeoutAction, s.sent && commandStatus && !doubleFault, Shown::AsStored,
+              clearing);
     s.c.field(place, label(msg::LabelTimeoutCount), s.l.master.timeoutCount,
-              s.r.master.timeoutCount, s.sent && commandStatus && !doubleFault);
+              s.r.master.timeoutCount, s.sent && commandStatus && !doubleFault, Shown::AsStored,
+              clearing);
     s.c.field(place, label(msg::LabelDoubleFaultClear), s.l.doubleFaultClear, s.r.doubleFaultClear,
-              s.sent && doubleFault);
+              s.sent && doubleFault, Shown::AsStored, clearing);
     s.c.field(place, label(msg::LabelValidLength), s.l.common.validLength, s.r.common.validLength,
               false);
     s.c.field(place, label(msg::LabelStartChar), s.l.common.startChar, s.r.common.startChar, false);
@@ -321,35 +381,43 @@ std::vector<TreeNode> treeOf(const CONFIG& config) {
 std::string nodeKey(const CONFIG& config, int index) {
     const NODE& node = config.nodes[static_cast<size_t>(index)];
     const std::string shown = shownValue(node.address);
-    return shown.empty() ? node.name : shown;
+    return utf8Text(shown.empty() ? node.name : shown);
 }
 
 void compareCommand(const SubnetContext& s, const std::string& place, int lk, int rk,
                     bool travels) {
     const INSTRUCTION& l = s.l.commands[static_cast<size_t>(lk)];
     const INSTRUCTION& r = s.r.commands[static_cast<size_t>(rk)];
-    Collector& c = s.c;
-    c.field(place, label(msg::LabelNodeSlaveAddress), l.slaveAddress, r.slaveAddress, travels,
-            Shown::BlankIfNotSet);
-    c.field(place, label(msg::LabelFunctionCode), l.functionCode, r.functionCode, travels);
-    c.field(place, label(msg::LabelStartingAddress), l.startAddress, r.startAddress, travels,
-            Shown::BlankIfNotSet);
-    c.field(place, label(msg::LabelNumberOfData), l.dataCount, r.dataCount, travels,
-            Shown::BlankIfNotSet);
-    c.field(place, label(msg::LabelMappingAddress), l.mapAddress, r.mapAddress, travels,
-            Shown::MapAddress);
-    c.field(place, label(msg::LabelBitOffset), l.bitOffset, r.bitOffset, travels,
-            Shown::BlankIfNotSet);
+    const int subnet = s.number - 1;
+    const auto leftRecord = encodeCommand(s.left.store, subnet, lk);
+    const auto rightRecord = encodeCommand(s.right.store, subnet, rk);
+    const auto layout = commandLayout(s.ld.dataFilter);
+    auto sent = [&](MessageId id) {
+        return SentBytes{fieldBytes(layout, id, leftRecord), fieldBytes(layout, id, rightRecord)};
+    };
+    auto field = [&](MessageId id, const std::string& left, const std::string& right,
+                     Shown shown = Shown::AsStored) {
+        s.c.field(place, label(id), left, right, travels, shown, sent(id));
+    };
+    field(msg::LabelNodeSlaveAddress, l.slaveAddress, r.slaveAddress, Shown::BlankIfNotSet);
+    field(msg::LabelFunctionCode, l.functionCode, r.functionCode);
+    field(msg::LabelStartingAddress, l.startAddress, r.startAddress, Shown::BlankIfNotSet);
+    field(msg::LabelNumberOfData, l.dataCount, r.dataCount, Shown::BlankIfNotSet);
+    field(msg::LabelMappingAddress, l.mapAddress, r.mapAddress, Shown::MapAddress);
+    field(msg::LabelBitOffset, l.bitOffset, r.bitOffset, Shown::BlankIfNotSet);
     // Worked out from the function code and the number of data before
     // every download; the gateway never receives it.
-    c.field(place, label(msg::LabelNumberOfBytes), l.byteCount, r.byteCount, false,
-            Shown::BlankIfNotSet);
+    s.c.field(place, label(msg::LabelNumberOfBytes), l.byteCount, r.byteCount, false,
+              Shown::BlankIfNotSet);
+    // Under either flag the byte is the same; the layout names it by this
+    // side's flag, the line by both.
     const bool filter = s.ld.dataFilter || s.rd.dataFilter;
-    c.field(place, label(filter ? msg::LabelDataFilter : msg::LabelByteSwap), l.swapMode,
-            r.swapMode, travels);
+    const MessageId swapLabel = s.ld.dataFilter ? msg::LabelDataFilter : msg::LabelByteSwap;
+    s.c.field(place, label(filter ? msg::LabelDataFilter : msg::LabelByteSwap), l.swapMode,
+              r.swapMode, travels, Shown::AsStored, sent(swapLabel));
     // Follows the transmission mode of the subnet.
-    c.field(place, label(msg::LabelTypeOfCheck), l.checkType, r.checkType, false);
-    c.field(place, label(msg::LabelTypeOfScan), l.scanType, r.scanType, travels);
+    s.c.field(place, label(msg::LabelTypeOfCheck), l.checkType, r.checkType, false);
+    field(msg::LabelTypeOfScan, l.scanType, r.scanType);
 }
 
 std::optional<std::string> functionOf(const CONFIG& config, const std::vector<int>& commands,
@@ -442,6 +510,8 @@ std::vector<ConfigDifference> compareConfigurations(const Project& left, const P
     for (int i = 0; i < kSubnetCount; ++i) {
         const SubnetContext s{c,
                               i + 1,
+                              left,
+                              right,
                               left.store.subnets[static_cast<size_t>(i)],
                               right.store.subnets[static_cast<size_t>(i)],
                               left.device,
@@ -464,6 +534,8 @@ std::string describeDifference(const ConfigDifference& difference, std::string_v
                                rightName, value(difference.left), leftName});
     if (!difference.travels)
         line += loadString(msg::CompareNotSent);
+    else if (difference.sameBytes)
+        line += loadString(msg::CompareSameBytes);
     return line;
 }
 

@@ -26,6 +26,14 @@ struct ConfigDifference {
     // the other subnets, the groups of protocol modes not in use, ...): a
     // gateway cannot hold them, so against one they say nothing.
     bool travels = true;
+    // A field that travels, but whose two texts a download turns into the
+    // same bytes (an empty field and "0", "00A0" and "a0"): a gateway that
+    // holds one holds the other, so against a gateway it is listed only with
+    // every field.
+    bool sameBytes = false;
+
+    // Whether the field tells a gateway's configuration apart from this one.
+    bool differsInGateway() const { return travels && !sameBytes; }
 };
 
 // Every field that differs, in the order the tree and the pages show them.
@@ -33,7 +41,8 @@ std::vector<ConfigDifference> compareConfigurations(const Project& left, const P
 
 // One line for a difference, the right side's value first, e.g. "Subnet 1,
 // node 5, command 2: Mapping Address (HEX) is 4010 in B.chg, 4000 in A.chg"
-// for compareConfigurations(A, B); fields that do not travel are marked.
+// for compareConfigurations(A, B); fields that do not travel, and those sent
+// as the same bytes, are marked.
 std::string describeDifference(const ConfigDifference& difference, std::string_view leftName,
                                std::string_view rightName);
 

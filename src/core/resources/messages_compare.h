@@ -9,6 +9,8 @@ namespace brenmoor::msg {
 inline constexpr MessageId CompareEqual{1900};
 inline constexpr MessageId CompareDifferenceLine{1901};
 inline constexpr MessageId CompareNotSent{1902};
+// A field that travels, sent as the same bytes from either value.
+inline constexpr MessageId CompareSameBytes{1952};
 inline constexpr MessageId CompareEmptyValue{1903};
 inline constexpr MessageId CompareAbsent{1904};
 inline constexpr MessageId PlaceDevice{1905};

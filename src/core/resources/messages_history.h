@@ -22,5 +22,8 @@ inline constexpr MessageId CompareGatewayName{1965};
 inline constexpr MessageId CompareHeading{1966};
 inline constexpr MessageId CompareClose{1967};
 inline constexpr MessageId CompareReadingTitle{1968};
+inline constexpr MessageId CompareNoteSameBytes{1969};
+// Against a gateway: also list what does not tell the gateway apart.
+inline constexpr MessageId CompareShowEveryField{1970};
 
 } // namespace brenmoor::msg

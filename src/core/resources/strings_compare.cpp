@@ -8,6 +8,7 @@ constexpr StringEntry kEntries[] = {
     {msg::CompareEqual, "The configurations are the same."},
     {msg::CompareDifferenceLine, "%1: %2 is %3 in %4, %5 in %6"},
     {msg::CompareNotSent, " (not sent to the gateway)"},
+    {msg::CompareSameBytes, " (sent as the same bytes)"},
     {msg::CompareEmptyValue, "empty"},
     {msg::CompareAbsent, "(none)"},
     {msg::PlaceDevice, "Device"},

@@ -20,6 +20,8 @@ constexpr StringEntry kEntries[] = {
     {msg::CompareHeading, "This configuration compared with %s:"},
     {msg::CompareClose, "Close"},
     {msg::CompareReadingTitle, "Reading the Gateway's Configuration"},
+    {msg::CompareNoteSameBytes, "sent as the same bytes"},
+    {msg::CompareShowEveryField, "Show every field"},
 };
 } // namespace
 

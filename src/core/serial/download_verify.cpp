@@ -1,110 +1,21 @@
 #include "core/serial/download_verify.h"
 
-#include "core/compare/message_text.h"
 #include "core/model/store_texts.h"
+#include "core/resources/message_text.h"
 #include "core/resources/messages_compare.h"
 #include "core/resources/messages_editor.h"
 #include "core/resources/messages_model.h"
 #include "core/resources/string_table.h"
-#include "core/serial/code_tables.h"
+#include "core/serial/block_layout.h"
 #include "core/serial/download_sequence.h"
 #include "core/serial/gateway_readback.h"
 #include "core/serial/image_codec.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace brenmoor {
 
 namespace {
-
-// How the bytes of one field read as the text the grid would show.
-enum class Form { Number, Word, Tens, Hex, Table, Switch, Interface, FrameControl };
-
-struct ByteField {
-    size_t first;
-    size_t size;
-    MessageId label;
-    Form form;
-    std::span<const CodeText> table = {};
-};
-
-std::string formatField(const ByteField& f, std::span<const uint8_t> block) {
-    int value = 0;
-    for (size_t i = 0; i < f.size; ++i)
-        value = value * 256 + block[f.first + i];
-    switch (f.form) {
-    case Form::Number:
-    case Form::Word:
-        return std::to_string(value);
-    case Form::Tens:
-        return std::to_string(value * 10);
-    case Form::Hex: {
-        char text[8];
-        std::snprintf(text, sizeof text, "%x", static_cast<unsigned>(value));
-        return text;
-    }
-    case Form::Table:
-        if (const auto t = textOf(f.table, value))
-            return std::string(*t);
-        return std::to_string(value);
-    case Form::Switch:
-        return std::string(value != 0 ? text::Open : text::Close);
-    case Form::Interface:
-        return std::string(value != 0 ? text::Rs232 : text::Rs485);
-    case Form::FrameControl:
-        return std::string(value != 0 ? text::NumberOfCharacters : text::CharacterTimeout);
-    }
-    return std::to_string(value);
-}
-
-const std::vector<ByteField> kDeviceNetFields = {
-    {0, 1, msg::LabelDeviceNetAddress, Form::Number},
-    {1, 1, msg::LabelDeviceNetBaud, Form::Table, kFieldbusBauds},
-    {2, 1, msg::LabelInputBuffer, Form::Table, kInputSizes},
-    {3, 1, msg::LabelOutputBuffer, Form::Table, kOutputSizes},
-};
-
-// Byte 13 is the command status of a Modbus master and the frame control
-// of the common mode; the sent block's protocol decides.
-std::vector<ByteField> subnetFields(bool commonMode) {
-    return {
-        {0, 1, msg::LabelProtocolsMode, Form::Table, kProtocolModes},
-        {1, 1, msg::LabelBaudRate, Form::Table, kSubnetBauds},
-        {2, 1, msg::LabelDataBits, Form::Table, kDataBits},
-        {3, 1, msg::LabelParityCheck, Form::Table, kParities},
-        {4, 1, msg::LabelStopBits, Form::Table, kStopBits},
-        {5, 1, msg::LabelSlaveAddress, Form::Number},
-        {6, 1, msg::LabelTransmissionMode, Form::Table, kTransmissions},
-        {7, 2, msg::LabelResponseTimeout, Form::Word},
-        {9, 1, msg::LabelPollDelay, Form::Tens},
-        {10, 1, msg::LabelOutputMode, Form::Table, kOutputModes},
-        {11, 1, msg::LabelOutputPulse, Form::Tens},
-        {12, 1, msg::LabelScanRate, Form::Number},
-        commonMode ? ByteField{13, 1, msg::LabelFrameControl, Form::FrameControl}
-                   : ByteField{13, 1, msg::LabelCommandStatus, Form::Number},
-        {14, 2, msg::LabelCharTimeout, Form::Word},
-        {16, 1, msg::LabelCharCount, Form::Number},
-        {17, 1, msg::LabelAutoSend, Form::Switch},
-        {18, 2, msg::LabelAutoSendCycle, Form::Word},
-        {20, 1, msg::LabelUseCrc, Form::Switch},
-        {21, 1, msg::LabelCommInterface, Form::Interface},
-    };
-}
-
-std::vector<ByteField> commandFields(bool dataFilter) {
-    return {
-        {0, 1, msg::LabelNodeSlaveAddress, Form::Number},
-        {1, 1, msg::LabelFunctionCode, Form::Number},
-        {2, 2, msg::LabelStartingAddress, Form::Word},
-        {4, 2, msg::LabelNumberOfData, Form::Word},
-        {6, 2, msg::LabelMappingAddress, Form::Hex},
-        {8, 1, msg::LabelBitOffset, Form::Number},
-        {9, 1, msg::LabelTypeOfScan, Form::Table, kScanTypes},
-        dataFilter ? ByteField{10, 1, msg::LabelDataFilter, Form::Table, kFilterSwapModes}
-                   : ByteField{10, 1, msg::LabelByteSwap, Form::Table, kSwapModes},
-    };
-}
 
 class Differences {
   public:
@@ -117,7 +28,7 @@ class Differences {
                                 {place, loadString(label), shown(gateway), shown(here)}));
     }
 
-    void block(const std::string& place, const std::vector<ByteField>& fields,
+    void block(const std::string& place, std::span<const ByteField> fields,
                std::span<const uint8_t> gateway, std::span<const uint8_t> sent) {
         for (const ByteField& f : fields)
             if (!std::equal(gateway.begin() + f.first, gateway.begin() + f.first + f.size,
@@ -131,13 +42,16 @@ class Differences {
     std::vector<std::string> lines_;
 };
 
-std::string profibusText(std::span<const uint8_t> data) {
+// The configuration bytes as the field's text has them: the counted ones,
+// or all eight when what differs lies past the count.
+std::string profibusText(std::span<const uint8_t> data, bool pastTheCount) {
+    static constexpr char kDigits[] = "0123456789abcdef";
     std::string out;
-    const size_t n = std::min<size_t>(data[0], data.size() - 1);
+    const size_t n = pastTheCount ? data.size() - 1 : std::min<size_t>(data[0], data.size() - 1);
     for (size_t i = 1; i <= n; ++i) {
-        char pair[4];
-        std::snprintf(pair, sizeof pair, "%02x ", data[i]);
-        out += pair;
+        out += kDigits[data[i] >> 4];
+        out += kDigits[data[i] & 0x0f];
+        out += ' ';
     }
     return out;
 }
@@ -158,11 +72,11 @@ std::vector<std::string> compareWithSent(const Project& project, int firmwareVer
 
     // With the double-fault flag the download leaves the DeviceNet block alone.
     if (!device.doubleFault && got.deviceNetBlock)
-        d.block(fieldbus, kDeviceNetFields, *got.deviceNetBlock, encodeDeviceNetBlock(store));
+        d.block(fieldbus, deviceNetLayout(), *got.deviceNetBlock, encodeDeviceNetBlock(store));
 
     const auto sentSubnet = encodeSubnetBlock(store, 0);
     const auto& gotSubnet = *got.subnetBlocks[0];
-    d.block(subnet, subnetFields(store.subnets[0].protocolMode == text::CommonMode), gotSubnet,
+    d.block(subnet, subnetLayout(store.subnets[0].protocolMode == text::CommonMode), gotSubnet,
             sentSubnet);
 
     // The gateway's command list is read only while it says it is a Modbus
@@ -172,7 +86,7 @@ std::vector<std::string> compareWithSent(const Project& project, int firmwareVer
         const int held = got.commandCounts[0];
         if (held != sent)
             d.line(subnet, msg::LabelCommandCount, std::to_string(held), std::to_string(sent));
-        const auto fields = commandFields(device.dataFilter);
+        const auto fields = commandLayout(device.dataFilter);
         const std::string absent(loadString(msg::CompareAbsent));
         for (int k = 0; k < std::min(std::max(sent, held), kMaxCommands); ++k) {
             const std::string place = fillIn(msg::PlaceListCommand, {"1", std::to_string(k + 1)});
@@ -196,9 +110,13 @@ std::vector<std::string> compareWithSent(const Project& project, int firmwareVer
     }
     if (sendsProfibusConfig(device, firmwareVersion) && got.profibusConfig) {
         const auto sent = encodeProfibusConfigData(store);
-        if (*got.profibusConfig != sent)
-            d.line(fieldbus, msg::LabelProfibusConfigData, profibusText(*got.profibusConfig),
-                   profibusText(sent));
+        if (*got.profibusConfig != sent) {
+            const bool pastTheCount =
+                profibusText(*got.profibusConfig, false) == profibusText(sent, false);
+            d.line(fieldbus, msg::LabelProfibusConfigData,
+                   profibusText(*got.profibusConfig, pastTheCount),
+                   profibusText(sent, pastTheCount));
+        }
     }
     return d.take();
 }

@@ -104,7 +104,8 @@ class CMainFrame : public QMainWindow {
     void resetHistory();
     void onCompareWithFile();
     void onCompareWithGateway();
-    void showComparison(std::vector<ConfigDifference> differences, const QString& otherName);
+    void showComparison(std::vector<ConfigDifference> differences, const QString& otherName,
+                        bool againstGateway);
     void onHelpContent();
     void onAbout();
 

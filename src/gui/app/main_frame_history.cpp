@@ -48,27 +48,27 @@ void CMainFrame::onRedo() {
     updateCommandUi();
 }
 
-void CMainFrame::showComparison(std::vector<ConfigDifference> differences,
-                                const QString& otherName) {
+void CMainFrame::showComparison(std::vector<ConfigDifference> differences, const QString& otherName,
+                                bool againstGateway) {
     if (showComparison_) {
         showComparison_(std::move(differences), otherName);
         return;
     }
-    CompareDialog dialog(std::move(differences), otherName, this);
+    CompareDialog dialog(std::move(differences), otherName, againstGateway, this);
     dialog.exec();
 }
 
 void CMainFrame::onCompareWithFile() {
     compareWithFile(this, doc_->project(), *dialogs_, *prompter_,
                     [this](std::vector<ConfigDifference> differences, const QString& name) {
-                        showComparison(std::move(differences), name);
+                        showComparison(std::move(differences), name, false);
                     });
 }
 
 void CMainFrame::onCompareWithGateway() {
     compareWithGateway(this, doc_->project(), *serial_, *prompter_,
                        [this](std::vector<ConfigDifference> differences, const QString& name) {
-                           showComparison(std::move(differences), name);
+                           showComparison(std::move(differences), name, true);
                        });
 }
 

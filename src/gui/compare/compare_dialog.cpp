@@ -5,6 +5,7 @@
 #include "gui/app/gui_text.h"
 #include "gui/compare/difference_table_model.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -20,8 +21,9 @@ constexpr QSize kSameSize(420, 120);
 } // namespace
 
 CompareDialog::CompareDialog(std::vector<ConfigDifference> differences, const QString& otherName,
-                             QWidget* parent)
-    : QDialog(parent), model_(new DifferenceTableModel(std::move(differences), otherName, this)),
+                             bool againstGateway, QWidget* parent)
+    : QDialog(parent),
+      model_(new DifferenceTableModel(std::move(differences), otherName, againstGateway, this)),
       summary_(new QLabel(this)), table_(new QTableView(this)) {
     setWindowTitle(qtext(msg::CompareTitle));
     setObjectName(QStringLiteral("compareDialog"));
@@ -30,9 +32,6 @@ CompareDialog::CompareDialog(std::vector<ConfigDifference> differences, const QS
         new QLabel(qtext(formatMessage(msg::CompareHeading, otherName.toStdString())), this);
     heading->setObjectName(QStringLiteral("compareHeading"));
     summary_->setObjectName(QStringLiteral("compareSummary"));
-    const int count = model_->rowCount();
-    summary_->setText(count == 0 ? qtext(msg::CompareEqual)
-                                 : qtext(formatMessage(msg::CompareCount, count)));
 
     table_->setObjectName(QStringLiteral("compareTable"));
     table_->setModel(model_);
@@ -41,9 +40,6 @@ CompareDialog::CompareDialog(std::vector<ConfigDifference> differences, const QS
     table_->setAlternatingRowColors(true);
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setStretchLastSection(true);
-    table_->resizeColumnsToContents();
-    // An empty table under "the same" would only look like a failure.
-    table_->setVisible(count > 0);
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* close = buttons->addButton(qtext(msg::CompareClose), QDialogButtonBox::RejectRole);
@@ -55,10 +51,27 @@ CompareDialog::CompareDialog(std::vector<ConfigDifference> differences, const QS
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);
     layout->addWidget(summary_);
+    if (againstGateway) {
+        everyField_ = new QCheckBox(qtext(msg::CompareShowEveryField), this);
+        everyField_->setObjectName(QStringLiteral("compareEveryField"));
+        layout->addWidget(everyField_);
+        connect(everyField_, &QCheckBox::toggled, this, [this](bool every) {
+            model_->setShowEveryField(every);
+            showRows();
+        });
+    }
     layout->addWidget(table_, 1);
-    if (count == 0)
-        layout->addStretch(1);
     layout->addWidget(buttons);
+    showRows();
+}
+
+void CompareDialog::showRows() {
+    const int count = model_->rowCount();
+    summary_->setText(count == 0 ? qtext(msg::CompareEqual)
+                                 : qtext(formatMessage(msg::CompareCount, count)));
+    table_->resizeColumnsToContents();
+    // An empty table under "the same" would only look like a failure.
+    table_->setVisible(count > 0);
     resize(count == 0 ? kSameSize : kDialogSize);
 }
 

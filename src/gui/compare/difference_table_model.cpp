@@ -9,12 +9,34 @@
 namespace brenmoor::gui {
 
 DifferenceTableModel::DifferenceTableModel(std::vector<ConfigDifference> differences,
-                                           QString otherName, QObject* parent)
+                                           QString otherName, bool againstGateway, QObject* parent)
     : QAbstractTableModel(parent), differences_(std::move(differences)),
-      otherName_(std::move(otherName)) {}
+      otherName_(std::move(otherName)), againstGateway_(againstGateway) {
+    chooseRows();
+}
+
+void DifferenceTableModel::chooseRows() {
+    rows_.clear();
+    for (size_t i = 0; i < differences_.size(); ++i)
+        if (!againstGateway_ || everyField_ || differences_[i].differsInGateway())
+            rows_.push_back(i);
+}
+
+void DifferenceTableModel::setShowEveryField(bool every) {
+    if (every == everyField_)
+        return;
+    beginResetModel();
+    everyField_ = every;
+    chooseRows();
+    endResetModel();
+}
+
+const ConfigDifference& DifferenceTableModel::shown(int row) const {
+    return differences_[rows_[static_cast<size_t>(row)]];
+}
 
 int DifferenceTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(differences_.size());
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
 int DifferenceTableModel::columnCount(const QModelIndex& parent) const {
@@ -24,7 +46,7 @@ int DifferenceTableModel::columnCount(const QModelIndex& parent) const {
 QVariant DifferenceTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
-    const ConfigDifference& difference = differences_[static_cast<size_t>(index.row())];
+    const ConfigDifference& difference = shown(index.row());
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
         switch (index.column()) {
         case Place:
@@ -36,14 +58,16 @@ QVariant DifferenceTableModel::data(const QModelIndex& index, int role) const {
         case OtherValue:
             return qtext(difference.right);
         case Note:
-            return difference.travels ? QString() : qtext(msg::CompareNoteNotSent);
+            if (!difference.travels)
+                return qtext(msg::CompareNoteNotSent);
+            return difference.sameBytes ? qtext(msg::CompareNoteSameBytes) : QString();
         default:
             return {};
         }
     }
-    // What a download does not send cannot disturb the gateway: it is shown,
-    // but quieter than the rest.
-    if (role == Qt::ForegroundRole && !difference.travels)
+    // What a download does not send, or sends as the same bytes, cannot
+    // disturb the gateway: it is shown, but quieter than the rest.
+    if (role == Qt::ForegroundRole && !difference.differsInGateway())
         return QBrush(QColor(120, 120, 120));
     return {};
 }

@@ -11,7 +11,9 @@ namespace brenmoor::gui {
 
 // The differences of two configurations as a read-only table: place,
 // parameter, this configuration's value, the other's value, and a note on
-// the fields that a download does not send.
+// the fields that a download does not send or sends as the same bytes.
+// Against a gateway only the fields it would hold differently are rows,
+// unless every field is asked for.
 class DifferenceTableModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -19,7 +21,10 @@ class DifferenceTableModel : public QAbstractTableModel {
     enum Column { Place, Parameter, ThisValue, OtherValue, Note, ColumnCount };
 
     DifferenceTableModel(std::vector<ConfigDifference> differences, QString otherName,
-                         QObject* parent = nullptr);
+                         bool againstGateway = false, QObject* parent = nullptr);
+
+    bool showsEveryField() const { return everyField_; }
+    void setShowEveryField(bool every);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -30,8 +35,14 @@ class DifferenceTableModel : public QAbstractTableModel {
     const std::vector<ConfigDifference>& differences() const { return differences_; }
 
   private:
+    const ConfigDifference& shown(int row) const;
+    void chooseRows();
+
     std::vector<ConfigDifference> differences_;
     QString otherName_;
+    bool againstGateway_;
+    bool everyField_ = false;
+    std::vector<size_t> rows_; // indexes into differences_
 };
 
 } // namespace brenmoor::gui

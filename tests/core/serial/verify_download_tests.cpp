@@ -1,9 +1,11 @@
 #include "compare/compare_fixtures.h"
 #include "readback_gateway.h"
 
+#include "core/compare/config_diff.h"
 #include "core/model/store_texts.h"
 #include "core/serial/download_sequence.h"
 #include "core/serial/download_verify.h"
+#include "core/serial/gateway_readback.h"
 #include "support/recording_prompter.h"
 
 #include <gmock/gmock.h>
@@ -172,6 +174,41 @@ TEST_F(VerifyTest, OptionalBlocksAreReadBackWhenTheDownloadSentThem) {
                 ElementsAre("Subnet 1: Timeout Count is 6 in the gateway, 5 here",
                             "Fieldbus: Profibus Configuration Data is d1 e2  in the gateway, d1 e1 "
                             " here"));
+
+    // A byte past the count is no part of the text, yet it differs.
+    gateway.clearingOption = 5;
+    gateway.profibus[2] = 0xE1;
+    gateway.profibus[5] = 0x07;
+    EXPECT_THAT(verify().differences,
+                ElementsAre("Fieldbus: Profibus Configuration Data is d1 e1 00 00 07 00 00 00  in "
+                            "the gateway, d1 e1 00 00 00 00 00 00  here"));
+}
+
+// Fields left empty go out as 0 and an upload brings them back as "0":
+// compared with the gateway right after a verified download, nothing differs.
+TEST_F(VerifyTest, AVerifiedDownloadComparesAsTheSameWithTheGateway) {
+    CONFIG& subnet = project.store.subnets[0];
+    for (int k = 0; k < subnet.commandCount; ++k) {
+        subnet.commands[static_cast<size_t>(k)].bitOffset = "";
+        subnet.commands[static_cast<size_t>(k)].startAddress = "";
+    }
+    download();
+    ASSERT_TRUE(verify().verified());
+
+    Project held = project;
+    TransferView reading;
+    ASSERT_TRUE(readGatewayConfiguration(port, clock, held, reading).ok());
+    const auto differences = compareConfigurations(project, held);
+    ASSERT_THAT(differences, Not(IsEmpty()));
+    for (const ConfigDifference& d : differences)
+        EXPECT_FALSE(d.differsInGateway()) << describeDifference(d, "here", "the gateway");
+    const auto bitOffset = std::find_if(differences.begin(), differences.end(), [](const auto& d) {
+        return d.label == "Bit Offset (0~7)";
+    });
+    ASSERT_NE(bitOffset, differences.end());
+    EXPECT_EQ(describeDifference(*bitOffset, "here", "the gateway"),
+              "Subnet 1, node 3, command 1: Bit Offset (0~7) is 0 in the gateway, empty in here "
+              "(sent as the same bytes)");
 }
 
 TEST_F(VerifyTest, OptionalBlocksTheDownloadDidNotSendAreNotRead) {

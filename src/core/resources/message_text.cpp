@@ -1,4 +1,4 @@
-#include "core/compare/message_text.h"
+#include "core/resources/message_text.h"
 
 #include "core/resources/string_table.h"
 
