@@ -3,6 +3,7 @@
 #include "cli/command_registry.h"
 #include "cli/edit_session.h"
 #include "core/editor/command_catalog.h"
+#include "core/model/text_encoding.h"
 
 #include <algorithm>
 
@@ -96,7 +97,7 @@ const RegisterEditCommand setCommand{
             c.editor.commitEditBox(value);
             break;
         }
-        c.out << "set row " << row << " -> " << c.grid.textMatrix(row, 1) << '\n';
+        c.out << "set row " << row << " -> " << utf8Text(c.grid.textMatrix(row, 1)) << '\n';
     }};
 
 const RegisterEditCommand addNodeCommand{
@@ -194,7 +195,8 @@ const RegisterEditCommand pageCommand{"page", [](EditContext& c, std::string_vie
                                               const std::string value = c.grid.textMatrix(row, 1);
                                               if (label.empty() && value.empty())
                                                   continue;
-                                              c.out << row << '\t' << label << '\t' << value << '\t'
+                                              c.out << row << '\t' << label << '\t'
+                                                    << utf8Text(value) << '\t'
                                                     << colourName(c.grid.cellBackColor(row, 1))
                                                     << '\n';
                                           }

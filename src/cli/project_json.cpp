@@ -2,6 +2,7 @@
 
 #include "core/model/parameter_store.h"
 #include "core/model/store_fields.h"
+#include "core/model/text_encoding.h"
 
 #include <string>
 
@@ -44,6 +45,10 @@ std::string textAt(const json& value, const std::string& where) {
 int32_t integerAt(const json& value, const std::string& where) {
     if (!value.is_number_integer())
         fail(where, "expected a whole number");
+    // A number above the signed range is held unsigned; read as signed it
+    // would wrap (18446744073709551615 to -1).
+    if (value.is_number_unsigned() && value.get<uint64_t>() > uint64_t{INT32_MAX})
+        fail(where, "number out of range");
     const auto number = value.get<int64_t>();
     if (number < INT32_MIN || number > INT32_MAX)
         fail(where, "number out of range");
@@ -62,14 +67,14 @@ void rejectUnknownKeys(const json& object, const std::string& where, Known known
 json subnetToJson(const CONFIG& config) {
     json out = json::object();
     for (const auto& field : configFields())
-        out[std::string(field.name)] = field.get(config);
+        out[std::string(field.name)] = utf8Text(field.get(config));
     out["nodeCount"] = config.nodeCount;
     out["commandCount"] = config.commandCount;
     json nodes = json::array();
     for (int n = 0; n < config.nodeCount; ++n) {
         json node = json::object();
         for (const auto& field : nodeFields())
-            node[std::string(field.name)] = config.nodes[n].*field.member;
+            node[std::string(field.name)] = utf8Text(config.nodes[n].*field.member);
         nodes.push_back(std::move(node));
     }
     out["nodes"] = std::move(nodes);
@@ -77,7 +82,7 @@ json subnetToJson(const CONFIG& config) {
     for (int c = 0; c < config.commandCount; ++c) {
         json command = json::object();
         for (const auto& field : instructionFields())
-            command[std::string(field.name)] = config.commands[c].*field.member;
+            command[std::string(field.name)] = utf8Text(config.commands[c].*field.member);
         command["nodeNumber"] = config.commands[c].nodeNumber;
         commands.push_back(std::move(command));
     }
@@ -165,7 +170,7 @@ json projectToJson(const Project& project) {
     out["flags"] = std::move(flags);
     json fieldbus = json::object();
     for (const auto& field : fieldbusFields())
-        fieldbus[std::string(field.name)] = project.store.fieldbus.*field.member;
+        fieldbus[std::string(field.name)] = utf8Text(project.store.fieldbus.*field.member);
     out["fieldbus"] = std::move(fieldbus);
     json subnets = json::array();
     for (const CONFIG& config : project.store.subnets)

@@ -1,6 +1,7 @@
 #include "cli/project_listing.h"
 
 #include "core/model/store_fields.h"
+#include "core/model/text_encoding.h"
 
 #include <iomanip>
 #include <string>
@@ -10,7 +11,7 @@ namespace {
 
 void line(std::ostream& out, int indent, std::string_view name, std::string_view value) {
     out << std::string(static_cast<size_t>(indent), ' ') << std::left << std::setw(22) << name
-        << " \"" << value << "\"\n";
+        << " \"" << utf8Text(value) << "\"\n";
 }
 
 const char* yesNo(bool value) {
@@ -41,8 +42,8 @@ void printProjectListing(std::ostream& out, const Project& project) {
             line(out, 2, field.name, field.get(config));
         out << "  Nodes (" << config.nodeCount << ")\n";
         for (int n = 0; n < config.nodeCount; ++n)
-            out << "    " << n + 1 << ". address \"" << config.nodes[n].address << "\", name \""
-                << config.nodes[n].name << "\"\n";
+            out << "    " << n + 1 << ". address \"" << utf8Text(config.nodes[n].address)
+                << "\", name \"" << utf8Text(config.nodes[n].name) << "\"\n";
         out << "  Commands (" << config.commandCount << ")\n";
         for (int c = 0; c < config.commandCount; ++c) {
             const INSTRUCTION& command = config.commands[c];

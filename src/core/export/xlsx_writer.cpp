@@ -1,6 +1,8 @@
 #include "core/export/xlsx_writer.h"
 
 #include "core/model/file_io.h"
+#include "core/model/text_encoding.h"
+#include "core/resources/message_text.h"
 #include "core/resources/messages_export.h"
 #include "core/resources/string_table.h"
 
@@ -18,6 +20,8 @@ namespace {
 
 constexpr double kMinColumnWidth = 8;
 constexpr double kMaxColumnWidth = 48;
+// What a workbook cell holds, in characters.
+constexpr size_t kMaxCellCharacters = 32767;
 
 Outcome notWritten(const std::string& path) {
     return Outcome::failure(msg::WorkbookNotWritten, formatMessage(msg::WorkbookNotWritten, path));
@@ -33,6 +37,18 @@ std::map<lxw_col_t, double> columnWidths(const WorksheetContent& sheet) {
         widths[column] = std::max(widths[column], wanted);
     }
     return widths;
+}
+
+// The first cell whose text a cell cannot hold, named by its column's header.
+Outcome checkCellLengths(const WorkbookContent& content, const std::string& path) {
+    for (const auto& sheet : content.sheets)
+        for (const auto& cell : sheet.cells)
+            if (utf8Length(utf8Text(cell.text)) > kMaxCellCharacters)
+                return Outcome::failure(msg::WorkbookCellTooLong,
+                                        fillIn(msg::WorkbookCellTooLong,
+                                               {path, utf8Text(sheet.text(kHeaderRow, cell.column)),
+                                                std::to_string(cell.row), sheet.name}));
+    return Outcome::success();
 }
 
 bool writeSheet(lxw_workbook* workbook, const WorksheetContent& sheet, lxw_format* header,
@@ -51,10 +67,11 @@ bool writeSheet(lxw_workbook* workbook, const WorksheetContent& sheet, lxw_forma
         const auto row = static_cast<lxw_row_t>(cell.row - 1);
         const auto column = static_cast<lxw_col_t>(cell.column - 1);
         lxw_format* format = cell.row == kHeaderRow ? header : body;
+        // The workbook's XML must be UTF-8 whatever code page a text came in.
+        const std::string text = utf8Text(cell.text);
         const lxw_error error =
-            cell.text.empty()
-                ? worksheet_write_blank(worksheet, row, column, format)
-                : worksheet_write_string(worksheet, row, column, cell.text.c_str(), format);
+            text.empty() ? worksheet_write_blank(worksheet, row, column, format)
+                         : worksheet_write_string(worksheet, row, column, text.c_str(), format);
         if (error != LXW_NO_ERROR)
             return false;
     }
@@ -92,6 +109,8 @@ class TemporaryFile {
 } // namespace
 
 Outcome writeXlsxWorkbook(const WorkbookContent& content, const std::string& path) {
+    if (Outcome fits = checkCellLengths(content, path); !fits)
+        return fits;
     TemporaryFile temp;
     if (!temp.valid())
         return notWritten(path);

@@ -17,6 +17,9 @@ inline constexpr MessageId ExcelFileFilter{1600};
 inline constexpr MessageId WorkbookNotWritten{1601};
 // Asked before an existing file is replaced, with its name for "%s".
 inline constexpr MessageId WorkbookReplaceQuestion{1602};
+// A text longer than a cell holds: the file, the column's header, the row
+// and the sheet.
+inline constexpr MessageId WorkbookCellTooLong{1603};
 
 // Header row of "Command List", columns A to K; the data-filter flag renames
 // column I as the grid does.

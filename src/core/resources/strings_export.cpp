@@ -10,6 +10,9 @@ constexpr StringEntry kEntries[] = {
     {msg::DebugInterfaceHeader, "Debug Interface"},
     {msg::ExcelFileFilter, "Execl File(*.xlsx)"},
     {msg::WorkbookNotWritten, "The workbook %s could not be written."},
+    {msg::WorkbookCellTooLong,
+     "The workbook %1 could not be written: the %2 of row %3 on the sheet %4 is longer than the "
+     "32767 characters a cell can hold."},
     {msg::WorkbookReplaceQuestion, "%s already exists.\nDo you want to replace it?"},
     {msg::HeaderNumber, "No."},
     {msg::HeaderSlaveAddress, "Slave Address (0~247)"},

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/model/text_encoding.h"
 #include "core/resources/message_id.h"
 #include "core/resources/string_table.h"
 
@@ -9,8 +10,10 @@
 
 namespace brenmoor::gui {
 
+// Every text the window shows comes through here, so a stored text of
+// another edition's code page shows readably.
 inline QString qtext(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromStdString(utf8Text(text));
 }
 
 // A text of the program's string table.

@@ -1,5 +1,7 @@
 #include "gui/editor/configuration_tree_widget.h"
 
+#include "gui/app/gui_text.h"
+
 #include <QHeaderView>
 #include <QMouseEvent>
 
@@ -40,7 +42,7 @@ ItemId ConfigurationTreeWidget::itemId(const QTreeWidgetItem* widgetItem) const 
 
 void ConfigurationTreeWidget::insertWidgetItem(ItemId item) {
     auto* widgetItem = new QTreeWidgetItem;
-    widgetItem->setText(0, QString::fromStdString(tree_.text(item)));
+    widgetItem->setText(0, qtext(tree_.text(item)));
     widgetItem->setData(0, kItemIdRole, item);
     const int index = tree_.indexInParent(item);
     if (QTreeWidgetItem* parentItem = items_.value(tree_.parent(item)))
@@ -80,7 +82,7 @@ void ConfigurationTreeWidget::itemAboutToBeRemoved(ItemId item) {
 
 void ConfigurationTreeWidget::itemChanged(ItemId item) {
     if (QTreeWidgetItem* widgetItem = items_.value(item))
-        widgetItem->setText(0, QString::fromStdString(tree_.text(item)));
+        widgetItem->setText(0, qtext(tree_.text(item)));
 }
 
 void ConfigurationTreeWidget::itemExpanded(ItemId item) {

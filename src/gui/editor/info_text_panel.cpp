@@ -1,5 +1,7 @@
 #include "gui/editor/info_text_panel.h"
 
+#include "gui/app/gui_text.h"
+
 #include <QTabWidget>
 
 namespace brenmoor::gui {
@@ -13,7 +15,7 @@ InfoTextPanel::InfoTextPanel(QWidget* parent) : QPlainTextEdit(parent) {
 
 void InfoTextPanel::setText(std::string_view text) {
     // The texts carry CR LF line breaks; the widget wants plain LF.
-    QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    QString shown = qtext(text);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     setPlainText(shown);
 }

@@ -189,7 +189,7 @@ void CModbusConfigView::openList(const EditorRequest& request) {
         const QSignalBlocker blocker(list_);
         list_->clear();
         for (const std::string& choice : request.choices)
-            list_->addItem(QString::fromStdString(choice));
+            list_->addItem(qtext(choice));
         list_->setCurrentIndex(0);
     }
     list_->show();

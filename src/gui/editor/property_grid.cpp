@@ -1,5 +1,7 @@
 #include "gui/editor/property_grid.h"
 
+#include "gui/app/gui_text.h"
+
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -112,7 +114,7 @@ std::string PropertyGrid::textMatrix(int row, int col) const {
 
 void PropertyGrid::setTextMatrix(int row, int col, std::string_view text) {
     if (QTableWidgetItem* cell = itemAt(row, col))
-        cell->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        cell->setText(qtext(text));
 }
 
 void PropertyGrid::setCellBackColor(GridColor color) {

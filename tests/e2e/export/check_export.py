@@ -3,6 +3,7 @@ exports them and reads the workbooks back with openpyxl.
 
 usage: check_export.py BRENMOOR_CLI DATA_DIR WORK_DIR
 """
+import json
 import os
 import subprocess
 import sys
@@ -102,6 +103,37 @@ if missing not in result.stderr:
     failures.append(f"failure message does not name the file: {result.stderr!r}")
 if os.path.exists(missing):
     failures.append("a workbook appeared after a failed export")
+
+# A text of another edition's code page (Windows-1252 bytes in the file)
+# reaches the workbook as valid UTF-8, and the workbook opens.
+master = json.load(open(os.path.join(DATA, "master.json")))
+master["fieldbus"]["fieldbusBaud"] = "Automat#c"
+ansi_json = os.path.join(WORK, "ansi.json")
+json.dump(master, open(ansi_json, "w"))
+ansi = os.path.join(WORK, "ansi.chg")
+run("import", ansi_json, "--output", ansi)
+data = open(ansi, "rb").read()
+open(ansi, "wb").write(data.replace(b"Automat#c", b"Automat\xefc"))
+ansi_book = os.path.join(WORK, "ansi.xlsx")
+run("export", ansi, "--output", ansi_book)
+got = openpyxl.load_workbook(ansi_book)["Fieldbus"]["C2"].value
+if got != "Automat\u00efc":
+    failures.append(f"Windows-1252 text exported as {got!r}")
+
+# A text longer than a cell holds names its field and writes nothing.
+master["subnets"][0]["commands"][0]["startAddress"] = "7" * 40000
+long_json = os.path.join(WORK, "long.json")
+json.dump(master, open(long_json, "w"))
+long_chg = os.path.join(WORK, "long.chg")
+run("import", long_json, "--output", long_chg)
+long_book = os.path.join(WORK, "long.xlsx")
+result = run("export", long_chg, "--output", long_book, expect=1)
+wanted = (f"The workbook {long_book} could not be written: the Starting Address of row 2 on the "
+          "sheet Command List is longer than the 32767 characters a cell can hold.")
+if result.stderr.strip() != wanted:
+    failures.append(f"cell limit message {result.stderr!r}")
+if os.path.exists(long_book):
+    failures.append("a workbook appeared after a refused export")
 
 if failures:
     sys.exit("\n".join(failures))
