@@ -2,17 +2,24 @@
 #include "cli/edit_session.h"
 #include "cli/project_io.h"
 
-#include <fstream>
+#include "core/model/file_io.h"
+
 #include <iostream>
+#include <sstream>
 
 namespace brenmoor::cli {
 namespace {
 
+// Far more than any configuration needs: 48 nodes with 48 commands take a
+// few thousand lines.
+constexpr size_t kMaxScriptBytes = size_t{1} << 20;
+
 std::vector<std::string> readScript(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw UsageError("cannot read the script " + path);
+    std::vector<uint8_t> bytes;
+    if (const Outcome read = readWholeFile(path, bytes, kMaxScriptBytes); !read)
+        throw UsageError("cannot read the script " + path + ": " + read.message());
     std::vector<std::string> lines;
+    std::istringstream in(std::string(bytes.begin(), bytes.end()));
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
     return lines;

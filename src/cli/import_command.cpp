@@ -2,23 +2,29 @@
 #include "cli/project_io.h"
 #include "cli/project_json.h"
 
-#include <fstream>
+#include "core/model/file_io.h"
+
 #include <iostream>
 
 namespace brenmoor::cli {
 namespace {
 
+// A whole configuration is some hundred kilobytes of JSON.
+constexpr size_t kMaxJsonBytes = size_t{16} << 20;
+
 int runImport(const std::string& input, const std::string& output) {
-    std::ifstream in(input, std::ios::binary);
-    if (!in) {
-        std::cerr << "Cannot read " << input << '\n';
+    std::vector<uint8_t> bytes;
+    if (const Outcome read = readWholeFile(input, bytes, kMaxJsonBytes); !read) {
+        std::cerr << read.message() << '\n';
         return kExitFailed;
     }
     nlohmann::json json;
     try {
-        json = nlohmann::json::parse(in);
+        json = nlohmann::json::parse(bytes.begin(), bytes.end());
     } catch (const nlohmann::json::parse_error& e) {
-        std::cerr << input << " is not valid JSON: " << e.what() << '\n';
+        // The library's own wording is for programmers; the place is what
+        // the user needs.
+        std::cerr << input << " is not valid JSON (at byte " << e.byte << ")." << '\n';
         return kExitFailed;
     }
     try {
@@ -26,6 +32,11 @@ int runImport(const std::string& input, const std::string& output) {
         return saveProjectOrReport(project, output) ? kExitSuccess : kExitFailed;
     } catch (const JsonImportError& e) {
         std::cerr << input << ": " << e.what() << '\n';
+        return kExitFailed;
+    } catch (const nlohmann::json::exception&) {
+        // The checks above leave the library nothing to refuse; should one
+        // slip through, its text still stays with the programmers.
+        std::cerr << input << " could not be read as a configuration." << '\n';
         return kExitFailed;
     }
 }

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace brenmoor {
 namespace {
@@ -79,14 +80,19 @@ Outcome fileErrorOutcome(int errorNumber, const std::string& path) {
 }
 
 Outcome readWholeFile(const std::string& path, std::vector<uint8_t>& bytes, size_t limit) {
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without O_NONBLOCK opening a FIFO would wait for a writer; O_NOCTTY
+    // keeps a terminal from becoming ours.
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (fd.get() < 0)
         return fileErrorOutcome(errno, path);
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0)
         return fileErrorOutcome(errno, path);
-    if (S_ISDIR(info.st_mode))
-        return fileErrorOutcome(EISDIR, path);
+    if (!S_ISREG(info.st_mode))
+        return fileErrorOutcome(S_ISDIR(info.st_mode) ? EISDIR : EACCES, path);
+    if (static_cast<uint64_t>(info.st_size) > limit)
+        return Outcome::failure(msg::FileTooLarge,
+                                replacePlaceholder(loadString(msg::FileTooLarge), path));
 
     bytes.clear();
     uint8_t chunk[65536];
@@ -99,13 +105,114 @@ Outcome readWholeFile(const std::string& path, std::vector<uint8_t>& bytes, size
         }
         if (n == 0)
             break;
+        // A file that grows while it is read is held to the same limit.
         if (bytes.size() + static_cast<size_t>(n) > limit)
-            return Outcome::failure(msg::UnexpectedFileFormat,
-                                    std::string(loadString(msg::UnexpectedFileFormat)));
+            return Outcome::failure(msg::FileTooLarge,
+                                    replacePlaceholder(loadString(msg::FileTooLarge), path));
         bytes.insert(bytes.end(), chunk, chunk + n);
     }
     return Outcome::success();
 }
+
+namespace {
+
+// The file a save is written into before it takes the target's place.
+// Where the file system allows it the file has no name until it is
+// complete, so a save killed half way leaves nothing in the folder; where it
+// does not, a hidden name beside the target is used and removed on failure.
+class StagingFile {
+  public:
+    explicit StagingFile(const std::filesystem::path& folder) : folder_(folder) {
+#ifdef O_TMPFILE
+        fd_ = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+        // The file is named through /proc when it is complete; without it
+        // the named way is the only one.
+        if (fd_ >= 0 && ::access(selfLink().c_str(), F_OK) == 0)
+            return;
+        if (fd_ >= 0)
+            ::close(std::exchange(fd_, -1));
+#endif
+        unnamed_ = false;
+    }
+    ~StagingFile() {
+        if (fd_ >= 0)
+            ::close(fd_);
+        if (!named_.empty())
+            ::unlink(named_.c_str());
+    }
+    StagingFile(const StagingFile&) = delete;
+    StagingFile& operator=(const StagingFile&) = delete;
+
+    // Opens the named fallback when the unnamed file was not available.
+    bool open(const std::filesystem::path& target) {
+        if (fd_ >= 0)
+            return true;
+        std::string name = (folder_ / ("." + target.filename().string() + ".XXXXXX")).string();
+        fd_ = ::mkostemp(name.data(), O_CLOEXEC);
+        if (fd_ < 0)
+            return false;
+        named_ = name;
+        return true;
+    }
+
+    int fd() const {
+        return fd_;
+    }
+
+    // Flushes the file to disk and puts it in the target's place.
+    bool commit(const std::filesystem::path& target) {
+        if (::fsync(fd_) != 0)
+            return false;
+        if (unnamed_ && !giveName())
+            return false;
+        if (::close(std::exchange(fd_, -1)) != 0)
+            return false;
+        if (::rename(named_.c_str(), target.c_str()) != 0)
+            return false;
+        named_.clear();
+        return true;
+    }
+
+  private:
+    // An unnamed file gets a hidden name only for the rename that replaces
+    // the target; rename cannot take an unnamed file.
+    std::string selfLink() const {
+        return "/proc/self/fd/" + std::to_string(fd_);
+    }
+
+    bool giveName() {
+        const std::string self = selfLink();
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            std::string name = (folder_ / (".brenmoor-save.XXXXXX")).string();
+            // mkstemp only picks a free name; linkat must create it itself.
+            const int probe = ::mkstemp(name.data());
+            if (probe < 0)
+                return false;
+            ::close(probe);
+            ::unlink(name.c_str());
+            if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+                named_ = name;
+                return true;
+            }
+            if (errno != EEXIST)
+                return false;
+        }
+        return false;
+    }
+
+    std::filesystem::path folder_;
+    int fd_ = -1;
+    bool unnamed_ = true;
+    std::string named_;
+};
+
+// A file whose permissions let nobody write is read-only to the user who
+// made it so, even when the program runs with the rights to ignore that.
+bool isReadOnly(const std::string& path, const struct stat& info) {
+    return (info.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
+} // namespace
 
 Outcome writeFileAtomically(const std::string& path, std::span<const uint8_t> bytes) {
     namespace fs = std::filesystem;
@@ -120,36 +227,34 @@ Outcome writeFileAtomically(const std::string& path, std::span<const uint8_t> by
     fs::path folder = target.parent_path();
     if (folder.empty())
         folder = ".";
-    std::string tempName = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
 
-    FileDescriptor fd(::mkstemp(tempName.data()));
-    if (fd.get() < 0)
+    // Only a regular file is replaced: a device node, a FIFO or a socket
+    // under the name is not a document, and a read-only file is kept.
+    struct stat old {};
+    const bool exists = ::stat(target.c_str(), &old) == 0;
+    if (exists) {
+        if (S_ISDIR(old.st_mode))
+            return fileErrorOutcome(EISDIR, path);
+        if (!S_ISREG(old.st_mode) || isReadOnly(target.string(), old))
+            return fileErrorOutcome(EACCES, path);
+    }
+
+    StagingFile staging(folder);
+    if (!staging.open(target))
         return fileErrorOutcome(errno, path);
 
-    auto failWith = [&](int errorNumber) {
-        ::unlink(tempName.c_str());
-        return fileErrorOutcome(errorNumber, path);
-    };
-
     // Keep the permissions of the file being replaced; a new file gets the
-    // usual mode for documents rather than mkstemp's private 0600.
-    struct stat old {};
-    if (::stat(target.c_str(), &old) == 0) {
-        if (S_ISDIR(old.st_mode))
-            return failWith(EISDIR);
-        ::fchmod(fd.get(), old.st_mode & 07777);
+    // usual mode for documents rather than a temporary file's private 0600.
+    if (exists) {
+        ::fchmod(staging.fd(), old.st_mode & 07777);
     } else {
         const mode_t mask = ::umask(0);
         ::umask(mask);
-        ::fchmod(fd.get(), 0666 & ~mask);
+        ::fchmod(staging.fd(), 0666 & ~mask);
     }
 
-    if (!writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0)
-        return failWith(errno);
-    if (::close(fd.release()) != 0)
-        return failWith(errno);
-    if (::rename(tempName.c_str(), target.c_str()) != 0)
-        return failWith(errno);
+    if (!writeAll(staging.fd(), bytes) || !staging.commit(target))
+        return fileErrorOutcome(errno, path);
     return Outcome::success();
 }
 

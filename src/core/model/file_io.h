@@ -12,13 +12,17 @@ namespace brenmoor {
 // The framework's message for a failed file operation, naming the file.
 Outcome fileErrorOutcome(int errorNumber, const std::string& path);
 
-// Reads a whole regular file. Larger files than `limit` are refused as not
-// being project files (a device node would otherwise be read forever).
+// Reads a whole regular file. Anything else (a directory, a device, a FIFO,
+// a terminal) is refused at once, before a byte is read, so that nothing
+// waits for ever on a reader that never ends. A file larger than `limit` is
+// refused with msg::FileTooLarge.
 Outcome readWholeFile(const std::string& path, std::vector<uint8_t>& bytes, size_t limit);
 
-// Writes a temporary file beside `path`, flushes it to disk and renames it
-// over `path`; on failure the temporary file is removed and `path` is as it
-// was.
+// Replaces the regular file at `path` (or creates it) with `bytes`: they are
+// written into an unnamed file beside it, flushed to disk and only then put
+// in its place, so a failed or killed save never damages the old file and
+// leaves nothing behind. A path that is not a regular file (a device, a FIFO,
+// a socket) and a file that is read-only are refused as access denied.
 Outcome writeFileAtomically(const std::string& path, std::span<const uint8_t> bytes);
 
 } // namespace brenmoor

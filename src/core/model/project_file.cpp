@@ -333,8 +333,14 @@ void applyLoadedProject(Project& project, LoadedProject loaded) {
 
 OpenOutcome openProjectFile(Project& project, const std::string& path) {
     std::vector<uint8_t> bytes;
-    if (Outcome read = readWholeFile(path, bytes, kMaxProjectFileSize); !read)
+    if (Outcome read = readWholeFile(path, bytes, kMaxProjectFileSize); !read) {
+        // Nothing that large was ever written as a project.
+        if (read.id() == msg::FileTooLarge)
+            return {OpenResult::Failed,
+                    Outcome::failure(msg::UnexpectedFileFormat,
+                                     std::string(loadString(msg::UnexpectedFileFormat)))};
         return {OpenResult::Failed, read};
+    }
     if (bytes.empty())
         return {OpenResult::Empty, Outcome::success()};
     std::optional<LoadedProject> loaded = parseProject(bytes, project.device);

@@ -15,6 +15,8 @@ inline constexpr MessageId FileGenericError{1006};
 inline constexpr MessageId FileBadPath{1007};
 inline constexpr MessageId FileTooManyOpen{1008};
 inline constexpr MessageId FileHardwareError{1009};
+// A file larger than what is read for its purpose (a script, a JSON file).
+inline constexpr MessageId FileTooLarge{1014};
 
 // Tree captions and names shared by several subsystems.
 inline constexpr MessageId FieldbusRoot{1010};

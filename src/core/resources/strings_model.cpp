@@ -15,6 +15,7 @@ constexpr StringEntry kEntries[] = {
     {msg::FileBadPath, "%1 contains an invalid path."},
     {msg::FileTooManyOpen, "%1 could not be opened because there are too many open files."},
     {msg::FileHardwareError, "A hardware I/O error was reported while accessing %1."},
+    {msg::FileTooLarge, "%1 is too large to be read."},
     {msg::FieldbusRoot, "Fieldbus"},
     {msg::SubnetRoot, "Subnet"},
     {msg::NodeWord, "Node"},

@@ -9,6 +9,9 @@
 #include <filesystem>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace brenmoor {
 namespace {
@@ -83,6 +86,63 @@ TEST(AtomicSave, ADirectoryIsNotReplaced) {
     EXPECT_EQ(outcome.message(), "Access to " + dir.file("folder.chg") + " was denied.");
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder.chg")));
     EXPECT_EQ(filesIn(dir.path()), 1u);
+}
+
+// The file-size limit's signal ends the process in the middle of its
+// write, as kill -9 would: the folder holds the old file and nothing else.
+TEST(AtomicSave, ASaveKilledMidWriteLeavesNothingBehind) {
+    test::TempDir dir;
+    const std::string path = dir.file("plant.chg");
+    const std::vector<uint8_t> old = {9, 8, 7, 6};
+    test::writeBytes(path, old);
+    const Project full = test::makeFullProject();
+
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        struct rlimit none {};
+        ::setrlimit(RLIMIT_CORE, &none);
+        struct rlimit tiny {
+            100, 100
+        };
+        ::setrlimit(RLIMIT_FSIZE, &tiny);
+        std::signal(SIGXFSZ, SIG_DFL);
+        saveProjectFile(full, path);
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the save was meant to die half way";
+    EXPECT_EQ(test::readBytes(path), old);
+    EXPECT_EQ(filesIn(dir.path()), 1u);
+}
+
+// Only a regular file is a document: a FIFO or a device node under the name
+// stays what it is, and so does a file its owner made read-only.
+TEST(AtomicSave, OnlyAWritableRegularFileIsReplaced) {
+    test::TempDir dir;
+    auto refused = [](const std::string& path) {
+        const Outcome outcome = saveProjectFile(makeNewProject(), path);
+        EXPECT_EQ(outcome.message(), "Access to " + path + " was denied.");
+    };
+    const std::string fifo = dir.file("fifo.chg");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    refused(fifo);
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+
+    const std::string readOnly = dir.file("kept.chg");
+    test::writeBytes(readOnly, {1, 2});
+    ::chmod(readOnly.c_str(), 0444);
+    refused(readOnly);
+    EXPECT_EQ(test::readBytes(readOnly), (std::vector<uint8_t>{1, 2}));
+
+    // Making a device node takes the rights CI runs with.
+    const std::string device = dir.file("null.chg");
+    if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) {
+        refused(device);
+        EXPECT_TRUE(std::filesystem::is_character_file(device));
+    }
+    EXPECT_EQ(filesIn(dir.path()), std::filesystem::exists(device) ? 3u : 2u);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace brenmoor {
@@ -156,6 +157,23 @@ TEST(ProjectFileRefusal, FileErrorsNameTheFile) {
     test::writeBytes(dir.file("plain"), {1});
     opened = openProjectFile(project, notAFolder);
     EXPECT_EQ(opened.outcome.message(), notAFolder + " contains an invalid path.");
+    expectUntouched(project);
+}
+
+// A FIFO without a writer, or a terminal, would keep a read waiting for
+// ever: anything but a regular file is refused before it is read.
+TEST(ProjectFileRefusal, OnlyRegularFilesAreRead) {
+    test::TempDir dir;
+    Project project = editedProject();
+    const std::string fifo = dir.file("fifo.chg");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    for (const std::string& path : {fifo, std::string("/dev/zero")}) {
+        const OpenOutcome opened = openProjectFile(project, path);
+        EXPECT_EQ(opened.result, OpenResult::Failed) << path;
+        EXPECT_EQ(opened.outcome.message(), "Access to " + path + " was denied.");
+    }
+    // Without a controlling terminal /dev/tty does not even open.
+    EXPECT_EQ(openProjectFile(project, "/dev/tty").result, OpenResult::Failed);
     expectUntouched(project);
 }
 

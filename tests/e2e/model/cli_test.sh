@@ -70,10 +70,64 @@ echo '{"fieldbus": {"stationAdress": "3"}}' >"$work/typo.json"
 expect_status 1 "misspelt field" "$cli" import "$work/typo.json" --output "$work/typo.chg"
 echo '{' >"$work/broken.json"
 expect_status 1 "broken JSON" "$cli" import "$work/broken.json" --output "$work/x.chg"
+# Reported in the program's words, not the library's.
+check "broken JSON message" grep -qx "$work/broken.json is not valid JSON (at byte 3)." "$work/err"
 expect_status 2 "no command" "$cli"
 expect_status 2 "unknown option" "$cli" show "$work/d.chg" --bogus
 expect_status 2 "missing --output" "$cli" new
 expect_status 1 "unwritable output" "$cli" new --output "$work/no/such/dir/x.chg"
+
+# A number beyond the field's type is refused where it stands, not wrapped.
+/usr/bin/python3 - "$work/d.json" "$work/huge.json" <<'PY'
+import json, sys
+cfg = json.load(open(sys.argv[1]))
+s0 = cfg["subnets"][0]
+s0["nodes"] = [{"address": "3", "name": "Node-3"}]
+s0["commands"] = [dict(slaveAddress="3", functionCode="3", nodeNumber=18446744073709551615)]
+json.dump(cfg, open(sys.argv[2], "w"))
+PY
+expect_status 1 "number out of range" "$cli" import "$work/huge.json" --output "$work/huge.chg"
+check "out of range names the place" \
+  grep -qx "$work/huge.json: subnets\[0\].commands\[0\].nodeNumber: number out of range" "$work/err"
+
+# Only regular files are read or replaced; nothing waits on a FIFO.
+mkfifo "$work/fifo.chg"
+expect_status 1 "save onto a FIFO" "$cli" new --output "$work/fifo.chg"
+check "FIFO refused" grep -qx "Access to $work/fifo.chg was denied." "$work/err"
+check "FIFO kept" test -p "$work/fifo.chg"
+expect_status 1 "open a FIFO" timeout 20 "$cli" show "$work/fifo.chg"
+if mknod "$work/null.chg" c 1 3 2>/dev/null; then
+  expect_status 1 "save onto a device" "$cli" new --output "$work/null.chg"
+  check "device kept" test -c "$work/null.chg"
+fi
+cp "$work/rich.chg" "$work/ro.chg"; chmod 444 "$work/ro.chg"
+cp "$work/ro.chg" "$work/ro.before"
+expect_status 1 "save onto a read-only file" "$cli" new --output "$work/ro.chg"
+check "read-only refused" grep -qx "Access to $work/ro.chg was denied." "$work/err"
+check "read-only kept" cmp -s "$work/ro.chg" "$work/ro.before"
+expect_status 1 "import a folder" "$cli" import "$work" --output "$work/x.chg"
+check "import a folder message" grep -qx "Access to $work was denied." "$work/err"
+cp "$work/d.chg" "$work/e.chg"
+expect_status 2 "script that is a folder" "$cli" edit "$work/e.chg" --script "$work" --do add-node
+check "script folder named" grep -q "cannot read the script $work: Access to $work was denied." "$work/err"
+check "nothing saved after a bad script" cmp -s "$work/e.chg" "$work/d.chg"
+expect_status 2 "script without end" timeout 20 "$cli" edit "$work/e.chg" --script /dev/zero
+
+# Texts of another edition's code page (a Windows-1252 node name) reach
+# JSON readably; the file keeps its bytes.
+/usr/bin/python3 - "$work/d.json" "$work/ansi.json" <<'PY'
+import json, sys
+cfg = json.load(open(sys.argv[1]))
+cfg["subnets"][0]["nodes"] = [{"address": "3", "name": "Pumpe S#d"}]
+json.dump(cfg, open(sys.argv[2], "w"))
+PY
+expect_status 0 "import the name" "$cli" import "$work/ansi.json" --output "$work/ansi.chg"
+/usr/bin/python3 -c "import sys; p=sys.argv[1]; b=open(p,'rb').read(); open(p,'wb').write(b.replace(b'S#d', b'S\xfcd'))" "$work/ansi.chg"
+expect_status 0 "show --json of a Windows-1252 text" "$cli" show "$work/ansi.chg" --json
+check "the name reads as UTF-8" /usr/bin/python3 -c "import json,sys; d=json.load(open(sys.argv[1], encoding='utf-8')); sys.exit(d['subnets'][0]['nodes'][0]['name'] != 'Pumpe S\u00fcd')" "$work/out"
+cp "$work/ansi.chg" "$work/ansi2.chg"
+expect_status 0 "edit keeps the bytes" "$cli" edit "$work/ansi2.chg" --do 'select subnet'
+check "bytes kept" cmp -s "$work/ansi.chg" "$work/ansi2.chg"
 
 echo "$passes passed, $failures failed"
 [ "$failures" -eq 0 ]
