@@ -23,7 +23,7 @@ class QtSerialPort : public SerialPort {
     size_t readBytes(std::span<uint8_t> buffer) override;
     void closePort() override;
 
-    bool isOpen() const;
+    bool isOpen() const override;
 
   private:
     // A device that went away (a pulled USB adapter, a closed pseudo-terminal)

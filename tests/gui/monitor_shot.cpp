@@ -40,6 +40,7 @@ class SharedPort : public SerialPort {
     bool writeBytes(std::span<const uint8_t> bytes) override { return port_.writeBytes(bytes); }
     size_t readBytes(std::span<uint8_t> buffer) override { return port_.readBytes(buffer); }
     void closePort() override { port_.closePort(); }
+    bool isOpen() const override { return port_.isOpen(); }
 
   private:
     ScriptedPort& port_;

@@ -222,6 +222,25 @@ def case_stops():
             fail("save file after an interrupt: %r" % data)
 
 
+def case_device_gone():
+    # A pulled adapter: the device hangs up under a monitor that has no limit
+    # to run to. It says so and ends in failure instead of staying silent.
+    with Simulator() as sim:
+        proc = subprocess.Popen([CLI, "monitor", "--port", sim.device],
+                                stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+        try:
+            ready, _, _ = select.select([proc.stdout], [], [], 20)
+            first = proc.stdout.readline() if ready else ""
+            sim.stop()
+            out, err = proc.communicate(timeout=10)
+        except subprocess.TimeoutExpired:
+            os.kill(proc.pid, signal.SIGKILL)
+            proc.communicate()
+            fail("the monitor kept running after its device went away")
+    if not first or proc.returncode != 1 or err != "Open the serial port failed!\n":
+        fail("monitor on a vanished device: rc %s, %r %r" % (proc.returncode, first, err))
+
+
 def case_auto_mode():
     project = {
         "subnets": [{
