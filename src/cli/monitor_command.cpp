@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <csignal>
 #include <iostream>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -72,11 +73,13 @@ class CliMonitor {
     // printed on the way.
     bool run(const MonitorLimits& limits, const std::optional<WriteRequest>& send) {
         const int64_t start = clock_.now();
-        const auto deadline =
-            limits.durationMs ? std::optional<int64_t>(start + *limits.durationMs) : std::nullopt;
+        // No limit is a deadline that never comes (GCC's optimiser cannot
+        // follow an optional one through the loop).
+        const int64_t deadline =
+            limits.durationMs ? start + *limits.durationMs : std::numeric_limits<int64_t>::max();
         auto done = [&] {
             return interrupted || portGone_ || (limits.rows && shown_ >= *limits.rows) ||
-                   (deadline && clock_.now() >= *deadline);
+                   clock_.now() >= deadline;
         };
         // As if Send were pressed the moment the dialog opened: the first
         // record of the run gets the write request.
@@ -86,9 +89,7 @@ class CliMonitor {
         while (!done()) {
             tick();
             nextTick += kTimerMs;
-            int64_t wakeAt = std::max(nextTick, clock_.now());
-            if (deadline)
-                wakeAt = std::min(wakeAt, *deadline);
+            const int64_t wakeAt = std::min(std::max(nextTick, clock_.now()), deadline);
             nextTick = std::max(nextTick, clock_.now());
             if (!done())
                 clock_.sleepMs(static_cast<int>(std::max<int64_t>(0, wakeAt - clock_.now())));
