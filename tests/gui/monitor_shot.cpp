@@ -11,7 +11,7 @@
 #include "core/serial/scripted_port.h"
 #include "gui/app/file_dialogs.h"
 #include "gui/monitor/cstakeout.h"
-#include "port/qt_serial_port.h"
+#include "port/posix_serial_port.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -71,7 +71,7 @@ bool save(QWidget& dialog, const QString& out) {
 
 // The real thing: the port library, real waits, timer 1 running.
 int runOnDevice(const std::string& device, int ms, const QString& out) {
-    port::QtPortOpener opener;
+    port::PosixPortOpener opener;
     SteadyClock clock;
     NoDialogs dialogs;
     CStakeout dialog(opener, device, clock, dialogs);

@@ -204,6 +204,10 @@ def case_stops():
         done = cli("monitor", "--port", path("no-such-port"), "--records", "1", expect=1)
         if done.stderr != "Open the serial port failed!\n":
             fail("port failure: %r" % done.stderr)
+        # The settings' failures keep the transfers' texts.
+        done = cli("monitor", "--port", "/dev/null", "--records", "1", expect=1)
+        if done.stderr != "Error reading the serial port parameters\n":
+            fail("device without line settings: %r" % done.stderr)
         cli("monitor", "--port", sim.device, "--records", "0", expect=2)
         # Without a limit the monitor runs until interrupted, and still closes
         # its save file with whole blocks.
