@@ -4,11 +4,14 @@
 #include "core/monitor/monitor_answer.h"
 #include "core/monitor/monitor_record.h"
 #include "core/monitor/monitor_session.h"
+#include "core/resources/messages_monitor.h"
+#include "core/resources/string_table.h"
 #include "core/serial/clock.h"
 
 #include <algorithm>
 #include <csignal>
 #include <iostream>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -65,15 +68,18 @@ class CliMonitor {
     CliMonitor(SerialPort& port, Clock& clock, MonitorSession& session)
         : port_(port), clock_(clock), session_(session) {}
 
-    // Performs Send first, when asked, then polls until a limit is reached
-    // or the user interrupts; false when a message was printed on the way.
+    // Performs Send first, when asked, then polls until a limit is reached,
+    // the user interrupts or the port is gone; false when a message was
+    // printed on the way.
     bool run(const MonitorLimits& limits, const std::optional<WriteRequest>& send) {
         const int64_t start = clock_.now();
-        const auto deadline =
-            limits.durationMs ? std::optional<int64_t>(start + *limits.durationMs) : std::nullopt;
+        // No limit is a deadline that never comes (GCC's optimiser cannot
+        // follow an optional one through the loop).
+        const int64_t deadline =
+            limits.durationMs ? start + *limits.durationMs : std::numeric_limits<int64_t>::max();
         auto done = [&] {
-            return interrupted || (limits.rows && shown_ >= *limits.rows) ||
-                   (deadline && clock_.now() >= *deadline);
+            return interrupted || portGone_ || (limits.rows && shown_ >= *limits.rows) ||
+                   clock_.now() >= deadline;
         };
         // As if Send were pressed the moment the dialog opened: the first
         // record of the run gets the write request.
@@ -83,9 +89,7 @@ class CliMonitor {
         while (!done()) {
             tick();
             nextTick += kTimerMs;
-            int64_t wakeAt = std::max(nextTick, clock_.now());
-            if (deadline)
-                wakeAt = std::min(wakeAt, *deadline);
+            const int64_t wakeAt = std::min(std::max(nextTick, clock_.now()), deadline);
             nextTick = std::max(nextTick, clock_.now());
             if (!done())
                 clock_.sleepMs(static_cast<int>(std::max<int64_t>(0, wakeAt - clock_.now())));
@@ -94,8 +98,15 @@ class CliMonitor {
     }
 
   private:
-    // One read of what waits, as timer 1 takes it.
+    // One read of what waits, as timer 1 takes it. A port whose device went
+    // away closed itself: like the dialog's timer, say so once and stop.
     void tick() {
+        if (!port_.isOpen()) {
+            std::cerr << loadString(msg::OpenSerialPortFailed) << std::endl;
+            ok_ = false;
+            portGone_ = true;
+            return;
+        }
         const std::vector<uint8_t> bytes = readWaiting();
         if (!bytes.empty())
             apply(session_.tick(bytes));
@@ -142,6 +153,7 @@ class CliMonitor {
     MonitorSession& session_;
     size_t shown_ = 0;
     bool ok_ = true;
+    bool portGone_ = false;
 };
 
 struct MonitorArgs {
@@ -204,7 +216,8 @@ const RegisterCommand registration{
             "Opens the port at 115200 baud, 8N1, and polls it every 200 ms. Each shown record\n"
             "prints one line: state, slave address, starting address and data, separated by\n"
             "tabs. Runs until --records or --seconds is reached, or until interrupted (Ctrl+C),\n"
-            "which closes the save file with whole blocks.\n"
+            "which closes the save file with whole blocks. A device that goes away meanwhile\n"
+            "(a pulled adapter) ends the run with \"Open the serial port failed!\".\n"
             "\n"
             "--send is checked before the port opens; a refused text exits 1 with its message.\n"
             "It is performed once, as the run starts, as if Send were pressed as the monitor\n"

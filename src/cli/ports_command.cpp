@@ -1,7 +1,7 @@
 #include "cli/command_registry.h"
 
 #ifdef BRENMOOR_HAVE_PORT
-#include "port/qt_serial_port.h"
+#include "port/system_port_lister.h"
 
 #include <QCoreApplication>
 #endif

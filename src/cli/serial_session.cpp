@@ -6,9 +6,7 @@
 #include <iostream>
 
 #ifdef BRENMOOR_HAVE_PORT
-#include "port/qt_serial_port.h"
-
-#include <QCoreApplication>
+#include "port/posix_serial_port.h"
 #endif
 
 namespace brenmoor::cli {
@@ -17,15 +15,7 @@ namespace {
 
 #ifdef BRENMOOR_HAVE_PORT
 PortOpener& commandLineOpener() {
-    // Qt's serial port wants an application object; the command line never
-    // runs its event loop.
-    if (!QCoreApplication::instance()) {
-        static int argc = 1;
-        static char name[] = "brenmoor-cli";
-        static char* argv[] = {name, nullptr};
-        static QCoreApplication app(argc, argv);
-    }
-    static port::QtPortOpener opener;
+    static port::PosixPortOpener opener;
     return opener;
 }
 #else

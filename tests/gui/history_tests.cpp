@@ -15,7 +15,8 @@
 #include "gui/editor/modbus_config_view.h"
 #include "gui/editor/property_grid.h"
 #include "gui/serial/serial_link.h"
-#include "port/qt_serial_port.h"
+#include "port/posix_serial_port.h"
+#include "port/system_port_lister.h"
 #include "sim/pty_gateway.h"
 
 #include <QAction>
@@ -515,8 +516,8 @@ class HistoryTests : public QObject {
 
         auto lister = std::make_unique<port::SystemPortLister>();
         lister->addDevice(gateway.devicePath());
-        auto link =
-            std::make_unique<SerialLink>(std::move(lister), std::make_unique<port::QtPortOpener>());
+        auto link = std::make_unique<SerialLink>(std::move(lister),
+                                                 std::make_unique<port::PosixPortOpener>());
         link->enumeratePorts();
         const ComPortNames& names = link->portNames();
         link->settings().portIndex = static_cast<int>(

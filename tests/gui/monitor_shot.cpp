@@ -11,7 +11,7 @@
 #include "core/serial/scripted_port.h"
 #include "gui/app/file_dialogs.h"
 #include "gui/monitor/cstakeout.h"
-#include "port/qt_serial_port.h"
+#include "port/posix_serial_port.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -40,6 +40,7 @@ class SharedPort : public SerialPort {
     bool writeBytes(std::span<const uint8_t> bytes) override { return port_.writeBytes(bytes); }
     size_t readBytes(std::span<uint8_t> buffer) override { return port_.readBytes(buffer); }
     void closePort() override { port_.closePort(); }
+    bool isOpen() const override { return port_.isOpen(); }
 
   private:
     ScriptedPort& port_;
@@ -70,7 +71,7 @@ bool save(QWidget& dialog, const QString& out) {
 
 // The real thing: the port library, real waits, timer 1 running.
 int runOnDevice(const std::string& device, int ms, const QString& out) {
-    port::QtPortOpener opener;
+    port::PosixPortOpener opener;
     SteadyClock clock;
     NoDialogs dialogs;
     CStakeout dialog(opener, device, clock, dialogs);

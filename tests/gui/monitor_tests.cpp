@@ -62,6 +62,7 @@ class BenchPort : public SerialPort {
         bench_.closed = true;
         bench_.port.closePort();
     }
+    bool isOpen() const override { return bench_.port.isOpen(); }
 
   private:
     PortBench& bench_;
@@ -417,6 +418,17 @@ class MonitorTests : public QObject {
         QVERIFY(!dialog.portOpen());
         QVERIFY(!dialog.session().saving());
         QVERIFY(!dialog.timer()->isActive());
+    }
+
+    void aPortWhoseDeviceWentAwayStopsTimerOne() {
+        CStakeout& dialog = openDialog();
+        // What the port does when its device hangs up: it closes itself.
+        bench_->port.closePort();
+        const auto seen = answerNextModal(QStringLiteral("OK"));
+        dialog.pollTick();
+        QCOMPARE(seen->text, messageText(msg::OpenSerialPortFailed));
+        QVERIFY(!dialog.timer()->isActive());
+        QVERIFY(!dialog.portOpen());
     }
 
     void portFailuresCloseTheDialog_data() {

@@ -19,7 +19,7 @@
 #include "gui/serial/cdupload.h"
 #include "gui/serial/front_port_lister.h"
 #include "gui/serial/serial_link.h"
-#include "port/qt_serial_port.h"
+#include "port/posix_serial_port.h"
 #include "sim/gateway_config.h"
 
 #include <QAction>
@@ -99,7 +99,7 @@ class SerialTests : public QObject {
         prompter_ = RecordingPrompter();
         frame_ = std::make_unique<CMainFrame>(std::make_unique<ScriptedFileDialogs>());
         auto link = std::make_unique<SerialLink>(std::make_unique<FixedPortLister>(ports),
-                                                 std::make_unique<port::QtPortOpener>());
+                                                 std::make_unique<port::PosixPortOpener>());
         link->setPrompter(&prompter_);
         frame_->replaceSerialLink(std::move(link));
         frame_->document().project() = project;

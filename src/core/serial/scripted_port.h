@@ -40,7 +40,7 @@ class ScriptedPort : public SerialPort {
     size_t readBytes(std::span<uint8_t> buffer) override;
     void closePort() override { open_ = false; }
 
-    bool isOpen() const { return open_; }
+    bool isOpen() const override { return open_; }
     const std::vector<std::vector<uint8_t>>& written() const { return written_; }
     std::vector<uint8_t> writtenCodes() const;
     size_t queryCount() const { return queries_; }

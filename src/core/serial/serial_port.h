@@ -24,6 +24,10 @@ class SerialPort {
     // many were read.
     virtual size_t readBytes(std::span<uint8_t> buffer) = 0;
     virtual void closePort() = 0;
+    // False once closePort() ran or the port closed itself because its
+    // device went away (a pulled adapter, a hung-up line). A closed port
+    // never opens again: whoever polls it must stop and say so.
+    virtual bool isOpen() const = 0;
 };
 
 } // namespace brenmoor

@@ -16,7 +16,8 @@
 #include "gui/editor/info_text_panel.h"
 #include "gui/editor/modbus_config_view.h"
 #include "gui/serial/serial_link.h"
-#include "port/qt_serial_port.h"
+#include "port/posix_serial_port.h"
+#include "port/system_port_lister.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -54,7 +55,7 @@ CMainFrame::CMainFrame(std::unique_ptr<FileDialogs> dialogs)
       prompter_(std::make_unique<QtPrompter>(this)),
       doc_(new CModbusConfigDoc(*prompter_, *dialogs_, this)),
       serial_(std::make_unique<SerialLink>(std::make_unique<port::SystemPortLister>(),
-                                           std::make_unique<port::QtPortOpener>())) {
+                                           std::make_unique<port::PosixPortOpener>())) {
     registerBuiltInResources();
     setWindowIcon(programIcon());
     setWindowTitle(qtext(msg::AppTitle));

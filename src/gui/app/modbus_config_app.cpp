@@ -10,7 +10,8 @@
 #include "gui/model/cddevice.h"
 #include "gui/serial/front_port_lister.h"
 #include "gui/serial/serial_link.h"
-#include "port/qt_serial_port.h"
+#include "port/posix_serial_port.h"
+#include "port/system_port_lister.h"
 #include "sim/gateway_config.h"
 #include "sim/pty_gateway.h"
 
@@ -130,7 +131,7 @@ void CModbusConfigApp::setUpSerialLink(const Options& options) {
     for (const QString& device : options.ports)
         lister->addFront(device.toStdString());
     frame_->replaceSerialLink(
-        std::make_unique<SerialLink>(std::move(lister), std::make_unique<port::QtPortOpener>()));
+        std::make_unique<SerialLink>(std::move(lister), std::make_unique<port::PosixPortOpener>()));
 }
 
 void CModbusConfigApp::selectRequested(const QString& what) {

@@ -198,6 +198,9 @@ std::vector<uint8_t> CStakeout::readWaiting(size_t waiting) {
 }
 
 void CStakeout::pollTick() {
+    // A port whose device went away closed itself and never opens again.
+    if (port_ && !port_->isOpen())
+        port_.reset();
     if (!port_) {
         timer_->stop();
         prompter_->inform(msg::OpenSerialPortFailed);

@@ -204,6 +204,10 @@ def case_stops():
         done = cli("monitor", "--port", path("no-such-port"), "--records", "1", expect=1)
         if done.stderr != "Open the serial port failed!\n":
             fail("port failure: %r" % done.stderr)
+        # The settings' failures keep the transfers' texts.
+        done = cli("monitor", "--port", "/dev/null", "--records", "1", expect=1)
+        if done.stderr != "Error reading the serial port parameters\n":
+            fail("device without line settings: %r" % done.stderr)
         cli("monitor", "--port", sim.device, "--records", "0", expect=2)
         # Without a limit the monitor runs until interrupted, and still closes
         # its save file with whole blocks.
@@ -220,6 +224,25 @@ def case_stops():
             data = f.read()
         if not data.endswith(b"\r\n\r\n") or data.count(b"State\t\t") != 1 + len(out.splitlines()):
             fail("save file after an interrupt: %r" % data)
+
+
+def case_device_gone():
+    # A pulled adapter: the device hangs up under a monitor that has no limit
+    # to run to. It says so and ends in failure instead of staying silent.
+    with Simulator() as sim:
+        proc = subprocess.Popen([CLI, "monitor", "--port", sim.device],
+                                stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+        try:
+            ready, _, _ = select.select([proc.stdout], [], [], 20)
+            first = proc.stdout.readline() if ready else ""
+            sim.stop()
+            out, err = proc.communicate(timeout=10)
+        except subprocess.TimeoutExpired:
+            os.kill(proc.pid, signal.SIGKILL)
+            proc.communicate()
+            fail("the monitor kept running after its device went away")
+    if not first or proc.returncode != 1 or err != "Open the serial port failed!\n":
+        fail("monitor on a vanished device: rc %s, %r %r" % (proc.returncode, first, err))
 
 
 def case_auto_mode():

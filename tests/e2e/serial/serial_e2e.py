@@ -248,6 +248,9 @@ def case_conflict_question():
 def case_ports():
     done, _ = cli("ports")
     done, _ = cli("download", path("none.chg"), "--port", "/dev/brenmoor-no-such-port", expect=1)
+    # A device that opens but has no line settings fails at reading them.
+    done, _ = cli("upload", "--port", "/dev/null", "--output", path("null.chg"), expect=1)
+    expect_message(done, "Error reading the serial port parameters")
 
 
 CASES = {name[5:]: fn for name, fn in globals().items() if name.startswith("case_")}

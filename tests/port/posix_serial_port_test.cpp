@@ -1,0 +1,182 @@
+// The port library on real devices: pseudo-terminals, whose master side the
+// test plays as the gateway, and /dev/null, which opens but has no line.
+#include "port/posix_serial_port.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <string>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+#include <vector>
+
+using namespace brenmoor;
+using namespace brenmoor::port;
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+// Nothing here waits on a clock: what the kernel has yet to move from one
+// side of a pseudo-terminal to the other is looked for this many times.
+constexpr int kLooks = 100000;
+
+class PseudoTerminal {
+  public:
+    PseudoTerminal() {
+        master_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+        if (master_ >= 0 && ::grantpt(master_) == 0 && ::unlockpt(master_) == 0)
+            if (const char* name = ::ptsname(master_))
+                device_ = name;
+    }
+    ~PseudoTerminal() { hangUp(); }
+    PseudoTerminal(const PseudoTerminal&) = delete;
+    PseudoTerminal& operator=(const PseudoTerminal&) = delete;
+
+    const std::string& device() const { return device_; }
+    // What a pulled adapter does to the device: the line is hung up.
+    void hangUp() {
+        if (master_ >= 0)
+            ::close(master_);
+        master_ = -1;
+    }
+    // Sends what the device takes now; how much that was.
+    size_t offer(const Bytes& bytes) {
+        const ssize_t n = ::write(master_, bytes.data(), bytes.size());
+        return n > 0 ? static_cast<size_t>(n) : 0;
+    }
+    Bytes received() {
+        Bytes all;
+        uint8_t buffer[256];
+        for (ssize_t n; (n = ::read(master_, buffer, sizeof buffer)) > 0;)
+            all.insert(all.end(), buffer, buffer + n);
+        return all;
+    }
+    termios lineSettings() const {
+        termios tio{};
+        ::tcgetattr(master_, &tio);
+        return tio;
+    }
+
+  private:
+    int master_ = -1;
+    std::string device_;
+};
+
+// Waits until the port reports `count` bytes, or gives up.
+size_t awaitWaiting(SerialPort& port, size_t count) {
+    size_t waiting = 0;
+    for (int look = 0; look < kLooks && waiting < count; ++look)
+        waiting = port.queryStatus();
+    return waiting;
+}
+
+class PosixPortTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_FALSE(pty.device().empty()); }
+
+    PseudoTerminal pty;
+    PosixPortOpener opener;
+};
+
+TEST_F(PosixPortTest, OpensRawWithTheLineSettingsAndDropsEarlierInput) {
+    ASSERT_EQ(pty.offer({'o', 'l', 'd', '\n'}), 4u);
+    const LineSettings line{9600, 8, Parity::Odd, 2};
+    PortOpenResult opened = opener.open(pty.device(), line);
+    ASSERT_EQ(opened.error, PortOpenError::None);
+    SerialPort& port = *opened.port;
+    EXPECT_TRUE(port.isOpen());
+    EXPECT_EQ(port.queryStatus(), 0u);
+    pty.received(); // the echo of the old line, before the port took over
+
+    const termios tio = pty.lineSettings();
+    EXPECT_EQ(cfgetospeed(&tio), speed_t(B9600));
+    EXPECT_EQ(cfgetispeed(&tio), speed_t(B9600));
+    EXPECT_NE(tio.c_cflag & CSTOPB, 0u);
+    EXPECT_NE(tio.c_cflag & (CLOCAL | CREAD), 0u);
+    EXPECT_NE(tio.c_iflag & INPCK, 0u);
+    EXPECT_EQ(tio.c_iflag & (IXON | IXOFF), 0u);
+    EXPECT_EQ(tio.c_cflag & CRTSCTS, 0u);
+
+    // Binary both ways: a new-line byte is no end of line, nothing is echoed
+    // and nothing is added on the way out.
+    const Bytes frame = {0x0A, 0x0D, 0x03, 0x11, 0x13, 0xFF};
+    ASSERT_EQ(pty.offer(frame), frame.size());
+    ASSERT_EQ(awaitWaiting(port, frame.size()), frame.size());
+    Bytes got(16);
+    got.resize(port.readBytes(got));
+    EXPECT_EQ(got, frame);
+    ASSERT_TRUE(port.writeBytes(frame));
+    EXPECT_EQ(pty.received(), frame);
+}
+
+TEST_F(PosixPortTest, OnlyOneOpenAtATime) {
+    PortOpenResult first = opener.open(pty.device(), kMonitorLineSettings);
+    ASSERT_EQ(first.error, PortOpenError::None);
+    PortOpenResult second = opener.open(pty.device(), kMonitorLineSettings);
+    EXPECT_EQ(second.error, PortOpenError::OpenFailed);
+    EXPECT_FALSE(second.port);
+    // The refused open left the holder's exclusive mode alone (root passes
+    // it; anyone else is refused at the door).
+    if (const int look = ::open(pty.device().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK); look < 0) {
+        EXPECT_EQ(errno, EBUSY);
+    } else {
+        int exclusive = 0;
+        EXPECT_EQ(::ioctl(look, TIOCGEXCL, &exclusive), 0);
+        EXPECT_NE(exclusive, 0);
+        ::close(look);
+    }
+    first.port->closePort();
+    EXPECT_FALSE(first.port->isOpen());
+    EXPECT_EQ(opener.open(pty.device(), kMonitorLineSettings).error, PortOpenError::None);
+}
+
+TEST_F(PosixPortTest, EachStepFailsWithItsOwnError) {
+    EXPECT_EQ(opener.open("/dev/brenmoor-no-such-device", kMonitorLineSettings).error,
+              PortOpenError::OpenFailed);
+    // Opens for reading and writing, but has no line settings to read.
+    EXPECT_EQ(opener.open("/dev/null", kMonitorLineSettings).error,
+              PortOpenError::ReadSettingsFailed);
+    EXPECT_EQ(opener.open(pty.device(), LineSettings{12345, 8, Parity::None, 1}).error,
+              PortOpenError::WriteSettingsFailed);
+}
+
+TEST_F(PosixPortTest, AFloodNeverShowsMoreThanTheQueueAndLosesNothingItHolds) {
+    PortOpenResult opened = opener.open(pty.device(), kMonitorLineSettings);
+    ASSERT_EQ(opened.error, PortOpenError::None);
+    SerialPort& port = *opened.port;
+    const Bytes chunk(1024, 0x5A);
+    size_t offered = 0;
+    for (size_t taken; (taken = pty.offer(chunk)) > 0;)
+        offered += taken;
+    ASSERT_GT(offered, 2 * kPortQueueBytes);
+
+    // The monitor takes a record's worth at a time, far slower than the
+    // flood comes.
+    size_t largest = awaitWaiting(port, kPortQueueBytes);
+    size_t read = 0;
+    Bytes buffer(200);
+    for (int look = 0; look < kLooks && read < offered; ++look) {
+        const size_t waiting = port.queryStatus();
+        largest = std::max(largest, waiting);
+        read += port.readBytes(std::span(buffer).first(std::min(waiting, buffer.size())));
+    }
+    EXPECT_EQ(largest, kPortQueueBytes);
+    EXPECT_EQ(read, offered);
+}
+
+TEST_F(PosixPortTest, AHungUpDeviceClosesThePort) {
+    PortOpenResult opened = opener.open(pty.device(), kMonitorLineSettings);
+    ASSERT_EQ(opened.error, PortOpenError::None);
+    SerialPort& port = *opened.port;
+    pty.hangUp();
+    EXPECT_EQ(port.queryStatus(), 0u);
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_FALSE(port.writeBytes(Bytes{0x00}));
+}
+
+} // namespace
