@@ -22,10 +22,12 @@ run: build
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
-# Fuzz targets need clang; they get a build tree of their own.
+# Fuzz targets need clang; they get a build tree of their own, instrumented
+# throughout, which builds the programs and the targets but not the tests.
 fuzz: deps
 	cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DBRENMOOR_FUZZ=ON -DBRENMOOR_GUI=OFF
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DBRENMOOR_FUZZ=ON -DBRENMOOR_GUI=OFF \
+	  -DBRENMOOR_TESTS=OFF $(CMAKE_FLAGS)
 	cmake --build build-fuzz -j $(JOBS)
 	./scripts/run-fuzzers build-fuzz $${FUZZ_SECONDS:-60}
 
