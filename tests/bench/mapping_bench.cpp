@@ -1,5 +1,6 @@
 // How long Conflict Detection needs to open with a full command list, and
 // what one check box toggle costs.
+#include "cli/conflicts_json.h"
 #include "core/mapping/conflict_maps.h"
 #include "core/model/project.h"
 
@@ -84,7 +85,19 @@ void BM_ToggleWholeMapEntry(benchmark::State& bench) {
     }
 }
 
+// `conflicts --json` with both maps full: 32768 painted bytes, one key each.
+void BM_ConflictsJsonWholeMaps(benchmark::State& bench) {
+    const Project project = wholeMapProject();
+    MappingState state;
+    const ConflictMaps maps = ConflictMaps::open(project, state);
+    for (auto _ : bench) {
+        const std::string text = cli::conflictsJson(maps, state).dump(2);
+        benchmark::DoNotOptimize(text.data());
+    }
+}
+
 BENCHMARK(BM_OpenEditorLimits)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ConflictsJsonWholeMaps)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenWholeMaps)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenAndPaintAllCells)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ToggleWholeMapEntry)->Unit(benchmark::kMillisecond);
