@@ -1,17 +1,19 @@
 // The program reads numbers out of store texts in several places: the
-// editor, the mapping tools, the encoders of a download and the Profibus
-// identifier bytes. Every text a file, an upload or the user brings goes
-// through them. Each reader is held to what its header promises, and the
-// readers are held to each other where their promises overlap, so a change
-// to one of them (they are about to be unified) shows where behaviour moved.
-// One section per header.
+// editor, the function code, the mapping tools, the encoders of a download
+// and the Profibus identifier bytes; and it hands every stored text on as
+// UTF-8. Every text a file, an upload or the user brings goes through them.
+// Each reader is held to what its header promises, and the readers are held
+// to each other where their promises overlap, so a change to one of them
+// shows where behaviour moved. One section per header.
 #include "fuzz_support.h"
 
-#include "core/editor/number_text.h"
 #include "core/mapping/mapping_numbers.h"
 #include "core/mapping/mapping_state.h"
 #include "core/mapping/profibus_config.h"
+#include "core/model/function_code.h"
+#include "core/model/number_text.h"
 #include "core/model/store_texts.h"
+#include "core/model/text_encoding.h"
 #include "core/serial/image_codec.h"
 
 #include <cctype>
@@ -61,7 +63,7 @@ int64_t libraryReading(const std::string& text, int base) {
     return std::clamp<int64_t>(value, kInt32Min, kInt32Max);
 }
 
-// ---- core/editor/number_text.h --------------------------------------------
+// ---- core/model/number_text.h --------------------------------------------
 
 void checkNumberText(std::string_view text) {
     const std::string copy(text);
@@ -84,6 +86,9 @@ void checkNumberText(std::string_view text) {
         check(isDecimalDigit(c) || (c >= 'a' && c <= 'f'));
     if (hex >= 0)
         check(leadingHex(lower) == hex);
+
+    // The function code is the decimal reading, for every part of the program.
+    check(functionCodeOf(text) == decimal);
 }
 
 // ---- core/mapping/mapping_numbers.h ---------------------------------------
@@ -127,11 +132,11 @@ void checkMappingNumbers(std::string_view text) {
 // ---- core/serial/image_codec.h --------------------------------------------
 
 void checkEncodedNumbers(std::string_view text) {
-    // The encoders stop at plus or minus 0x7fffffff and know no "0x" prefix;
-    // otherwise they read as the editor does.
+    // The encoders read decimals as the editor does; their hexadecimal stops
+    // at plus or minus 0x7fffffff and knows no "0x" prefix.
     const int32_t decimal = encodedDecimal(text);
     const int32_t hex = encodedHex(text);
-    check(decimal == std::clamp<int64_t>(leadingInt(text), -kInt32Max, kInt32Max));
+    check(decimal == leadingInt(text));
     if (hasHexPrefix(text, afterBlanksAndSign(text)))
         check(hex == 0);
     else
@@ -170,6 +175,18 @@ void checkProfibusConfig(std::string_view text) {
     }
 }
 
+// ---- core/model/text_encoding.h ------------------------------------------
+
+void checkTextEncoding(std::string_view text) {
+    const std::string shown = utf8Text(text);
+    check(isValidUtf8(shown));
+    check(utf8Text(shown) == shown);
+    if (isValidUtf8(text))
+        check(shown == text);
+    else
+        check(utf8Length(shown) == text.size()); // one character a byte
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -178,5 +195,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     checkMappingNumbers(text);
     checkEncodedNumbers(text);
     checkProfibusConfig(text);
+    checkTextEncoding(text);
     return 0;
 }
