@@ -1,6 +1,6 @@
 #include "core/compare/config_diff.h"
 
-#include "core/editor/property_pages.h"
+#include "core/model/shown_text.h"
 #include "core/model/store_texts.h"
 #include "core/model/text_encoding.h"
 #include "core/resources/message_text.h"

@@ -1,25 +1,15 @@
 #pragma once
 
-#include "core/resources/message_id.h"
+#include "core/model/function_code.h"
 
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 
 namespace brenmoor {
 
-// One entry of the "Select Command" list: its position is its index.
-struct CommandKind {
-    std::string_view prefix; // "01 "
-    int functionCode;        // 1
-    MessageId name;          // "Read Coil Status": list and tree text
-};
-
-// The eight Modbus commands in list order.
-std::span<const CommandKind> commandKinds();
-
-// The list entries, prefix followed by name ("01 Read Coil Status").
+// The "Select Command" list: the eight function-code records in their
+// order, each entry the two-digit code and the name ("01 Read Coil Status").
 std::string selectCommandEntry(int position);
 
 // The list position of a function code, or nothing for another code.

@@ -161,28 +161,28 @@ void ConfigurationEditor::selectItem(ItemId item) {
     case ItemKind::Fieldbus:
         info_.setText(loadString(msg::FieldbusRoot));
         setEnableFlags(ItemKind::Fieldbus);
-        fillFieldbusPage(grid_, project_);
+        fillPage(grid_, project_, ItemKind::Fieldbus, 0, state_.pulseRowEnabled);
         break;
     case ItemKind::Subnet:
         info_.bringToFront();
         setEnableFlags(ItemKind::Subnet);
         if (subnet().protocolMode == text::ModbusMaster)
             info_.setText(loadString(msg::SubnetInfo));
-        fillSubnetPage(grid_, project_, 0, state_.pulseRowEnabled);
+        fillPage(grid_, project_, ItemKind::Subnet, 0, state_.pulseRowEnabled);
         break;
     case ItemKind::Node:
         info_.bringToFront();
         state_.currentNode = tree_.data(item);
         setEnableFlags(ItemKind::Node);
         info_.setText(loadString(msg::NodeInfo));
-        fillNodePage(grid_, project_, state_.currentNode);
+        fillPage(grid_, project_, ItemKind::Node, state_.currentNode, state_.pulseRowEnabled);
         break;
     case ItemKind::Command:
         info_.bringToFront();
         info_.setText("");
         state_.currentCommand = tree_.data(item);
         setEnableFlags(ItemKind::Command);
-        fillCommandPage(grid_, project_, state_.currentCommand);
+        fillPage(grid_, project_, ItemKind::Command, state_.currentCommand, state_.pulseRowEnabled);
         break;
     case ItemKind::None:
         break;
@@ -267,14 +267,14 @@ void ConfigurationEditor::addNode() {
 }
 
 void ConfigurationEditor::addCommandFromList(int position) {
-    if (position < 0 || position >= static_cast<int>(commandKinds().size()))
+    if (position < 0 || position >= static_cast<int>(functionCodeRecords().size()))
         return;
     addCommand(position);
     markModified();
 }
 
 void ConfigurationEditor::addCommand(int position) {
-    if (position < 0 || position >= static_cast<int>(commandKinds().size()))
+    if (position < 0 || position >= static_cast<int>(functionCodeRecords().size()))
         return;
     const ItemId target = tree_.selected();
     if (kindOf(target) != ItemKind::Node)
@@ -286,7 +286,7 @@ void ConfigurationEditor::addCommand(int position) {
     }
     const int c = ++config.commandCount;
     const int n = tree_.data(target);
-    const CommandKind& kind = commandKinds()[position];
+    const FunctionCodeRecord& kind = functionCodeRecords()[static_cast<size_t>(position)];
     INSTRUCTION& ins = config.commands[c - 1];
     const std::string checkType = ins.checkType;
     ins = INSTRUCTION{};
@@ -294,8 +294,8 @@ void ConfigurationEditor::addCommand(int position) {
     ins.nodeNumber = n;
     if (n >= 1 && n <= kMaxNodes)
         ins.slaveAddress = config.nodes[n - 1].address;
-    ins.functionCode = std::to_string(kind.functionCode);
-    if (kind.functionCode == 5 || kind.functionCode == 6)
+    ins.functionCode = std::to_string(kind.code);
+    if (kind.single)
         ins.dataCount = "1";
     ins.swapMode = project_.device.dataFilter ? text::FullWord : text::NoSwap;
     ins.scanType = text::FastScan;
@@ -305,7 +305,7 @@ void ConfigurationEditor::addCommand(int position) {
 
 std::vector<std::string> ConfigurationEditor::selectCommandEntries() {
     std::vector<std::string> entries;
-    for (int p = 0; p < static_cast<int>(commandKinds().size()); ++p)
+    for (int p = 0; p < static_cast<int>(functionCodeRecords().size()); ++p)
         entries.push_back(selectCommandEntry(p));
     return entries;
 }

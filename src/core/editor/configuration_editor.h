@@ -1,9 +1,11 @@
 #pragma once
 
 #include "core/editor/configuration_tree.h"
+#include "core/editor/editor_request.h"
 #include "core/editor/editor_state.h"
 #include "core/editor/grid_control.h"
 #include "core/editor/info_panel.h"
+#include "core/editor/page_catalogue.h"
 #include "core/model/project.h"
 #include "core/resources/prompter.h"
 
@@ -12,19 +14,6 @@
 #include <vector>
 
 namespace brenmoor {
-
-// What a click on the grid asks the window to show over the clicked cell.
-struct EditorRequest {
-    enum class Kind { None, List, EditBox };
-    Kind kind = Kind::None;
-    int row = 0;
-    int col = 0;
-    // List: the choices in order; the first one is pre-selected, whatever the
-    // cell holds.
-    std::vector<std::string> choices;
-    // Edit box: the cell's text, all of it selected.
-    std::string text;
-};
 
 // The entries of the tree's right-click menu.
 struct ContextMenu {
@@ -144,10 +133,12 @@ class ConfigurationEditor {
     void applyEditRule();
     void editNodeAddress(int node);
     void editStartAddress(INSTRUCTION& command);
-    void editDataCount(INSTRUCTION& command);
+    void editDataCount(INSTRUCTION& command, int byteCountRow);
     void editMapAddress(INSTRUCTION& command);
     void storeListChoice(const std::string& choice);
-    INSTRUCTION* pageCommand();
+    // The page and cell of the last grid click, as the catalogue sees them.
+    PageSubject clickedPage();
+    const ValueCell* clickedCell(const PageSubject& page) const;
     void removeSelectedItem(ItemId item);
     bool pageItemSelected() const;
     void markModified() { project_.marks.modified = true; }

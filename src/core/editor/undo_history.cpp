@@ -1,22 +1,13 @@
 #include "core/editor/undo_history.h"
 
+#include "core/model/derived_fields.h"
+
 #include <utility>
 
 namespace brenmoor {
 
 bool differsByEdit(const HistorySnapshot& before, const Project& after) {
-    if (before.device != after.device)
-        return true;
-    ParameterStore compared = after.store;
-    for (std::size_t s = 0; s < compared.subnets.size(); ++s) {
-        auto& commands = compared.subnets[s].commands;
-        const auto& old = before.store.subnets[s].commands;
-        for (std::size_t k = 0; k < commands.size(); ++k) {
-            commands[k].slaveAddress = old[k].slaveAddress;
-            commands[k].checkType = old[k].checkType;
-        }
-    }
-    return compared != before.store;
+    return before.device != after.device || differsBeyondCopies(before.store, after.store);
 }
 
 UndoHistory::UndoHistory(std::size_t depth) : depth_(depth == 0 ? 1 : depth) {}

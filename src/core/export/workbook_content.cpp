@@ -1,6 +1,6 @@
 #include "core/export/workbook_content.h"
 
-#include "core/model/function_code.h"
+#include "core/model/shown_text.h"
 #include "core/model/store_texts.h"
 #include "core/resources/messages_export.h"
 #include "core/resources/messages_model.h"
@@ -11,31 +11,6 @@
 
 namespace brenmoor {
 namespace {
-
-// Fields that hold "-1" until the user sets them are exported empty, as the
-// grid shows them.
-std::string blankIfNotSet(const std::string& value) {
-    return value == text::NotSet ? std::string() : value;
-}
-
-// A mapping address is written with the "H" of the grid; an address that was
-// never set (or never entered) stays empty instead of showing a lone "H".
-std::string mappingAddressText(const std::string& mapAddress) {
-    if (mapAddress.empty() || mapAddress == text::NotSet)
-        return {};
-    return mapAddress + "H";
-}
-
-std::string byteCountText(const INSTRUCTION& command) {
-    switch (functionCodeOf(command)) {
-    case 5:
-        return "1";
-    case 6:
-        return "2";
-    default:
-        return blankIfNotSet(command.byteCount);
-    }
-}
 
 class SheetBuilder {
   public:
@@ -60,14 +35,7 @@ class SheetBuilder {
     WorksheetContent sheet_;
 };
 
-void refreshCheckType(INSTRUCTION& command, const CONFIG& subnet) {
-    if (subnet.master.masterTransmission == text::Rtu)
-        command.checkType = text::Crc;
-    else if (subnet.master.masterTransmission == text::Ascii)
-        command.checkType = text::Lrc;
-}
-
-WorksheetContent commandListSheet(const DeviceSettings& device, ParameterStore& store) {
+WorksheetContent commandListSheet(const DeviceSettings& device, const ParameterStore& store) {
     SheetBuilder sheet(msg::CommandListSheet);
     sheet.putHeaders({msg::HeaderNumber, msg::HeaderSlaveAddress, msg::HeaderFunctionCode,
                       msg::HeaderStartingAddress, msg::HeaderNumberOfData,
@@ -75,16 +43,15 @@ WorksheetContent commandListSheet(const DeviceSettings& device, ParameterStore& 
                       device.dataFilter ? msg::HeaderDataFilter : msg::HeaderByteSwap,
                       msg::HeaderTypeOfCheck, msg::HeaderTypeOfScan});
     int row = kHeaderRow + 1;
-    for (CONFIG& subnet : store.subnets) {
+    for (const CONFIG& subnet : store.subnets) {
         const int count = std::clamp(subnet.commandCount, 0, kMaxCommands);
         for (int k = 0; k < count; ++k, ++row) {
-            INSTRUCTION& command = subnet.commands[static_cast<size_t>(k)];
-            refreshCheckType(command, subnet);
+            const INSTRUCTION& command = subnet.commands[static_cast<size_t>(k)];
             sheet.putRow(row, 1,
-                         {std::to_string(row - kHeaderRow), blankIfNotSet(command.slaveAddress),
-                          command.functionCode, blankIfNotSet(command.startAddress),
-                          blankIfNotSet(command.dataCount), mappingAddressText(command.mapAddress),
-                          command.bitOffset, byteCountText(command), command.swapMode,
+                         {std::to_string(row - kHeaderRow), shownValue(command.slaveAddress),
+                          command.functionCode, shownValue(command.startAddress),
+                          shownValue(command.dataCount), shownMapAddress(command.mapAddress),
+                          command.bitOffset, shownByteCount(command), command.swapMode,
                           command.checkType, command.scanType});
         }
     }
@@ -97,7 +64,7 @@ WorksheetContent fieldbusSheet(const FIELDBUS& fieldbus) {
                       msg::HeaderDeviceNetBaudRate, msg::HeaderInputBuffer,
                       msg::HeaderOutputBuffer});
     sheet.putRow(2, 1,
-                 {std::string(text::DeviceNet), blankIfNotSet(fieldbus.stationAddress),
+                 {std::string(text::DeviceNet), shownValue(fieldbus.stationAddress),
                   fieldbus.fieldbusBaud, fieldbus.inputSize, fieldbus.outputSize});
     return sheet.take();
 }
@@ -119,9 +86,9 @@ WorksheetContent subnetSheet(const DeviceSettings& device, const CONFIG& subnet)
             row, 3,
             {master.masterBaud, master.masterDataBits, master.masterParity, master.masterStopBits});
         sheet.putRow(row, 8,
-                     {master.masterTransmission, blankIfNotSet(master.responseTimeout),
-                      blankIfNotSet(master.pollDelay), master.outputMode,
-                      blankIfNotSet(master.outputPulse), blankIfNotSet(master.scanRate)});
+                     {master.masterTransmission, shownValue(master.responseTimeout),
+                      shownValue(master.pollDelay), master.outputMode,
+                      shownValue(master.outputPulse), shownValue(master.scanRate)});
     } else {
         // Every other mode exports the Modbus-slave line settings; only a
         // Modbus slave adds its own address and transmission mode.
@@ -167,14 +134,11 @@ const WorksheetContent* WorkbookContent::sheet(std::string_view name) const {
     return nullptr;
 }
 
-WorkbookContent buildWorkbookContent(const DeviceSettings& device, ParameterStore& store) {
+WorkbookContent buildWorkbookContent(const Project& project) {
     WorkbookContent content;
-    // The command list is built first: it brings checkType up to date in the
-    // store. The sheets still appear fieldbus first, as in the tree.
-    WorksheetContent commands = commandListSheet(device, store);
-    content.sheets.push_back(fieldbusSheet(store.fieldbus));
-    content.sheets.push_back(subnetSheet(device, store.subnets[0]));
-    content.sheets.push_back(std::move(commands));
+    content.sheets.push_back(fieldbusSheet(project.store.fieldbus));
+    content.sheets.push_back(subnetSheet(project.device, project.store.subnets[0]));
+    content.sheets.push_back(commandListSheet(project.device, project.store));
     return content;
 }
 

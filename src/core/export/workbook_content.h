@@ -1,7 +1,6 @@
 #pragma once
 
-#include "core/model/device_settings.h"
-#include "core/model/parameter_store.h"
+#include "core/model/project.h"
 
 #include <string>
 #include <string_view>
@@ -42,9 +41,8 @@ struct WorkbookContent {
 inline constexpr int kHeaderRow = 1;
 
 // Lays the configuration out as the "Fieldbus", "Subnet" and "Command List"
-// sheets. Like showing a command's page, listing the commands first brings
-// every command's `checkType` up to date with its subnet's transmission mode;
-// that is the only change made to the store.
-WorkbookContent buildWorkbookContent(const DeviceSettings& device, ParameterStore& store);
+// sheets, exactly as the store holds it (the export refreshes the check
+// types first).
+WorkbookContent buildWorkbookContent(const Project& project);
 
 } // namespace brenmoor

@@ -17,28 +17,26 @@ constexpr int64_t kFirstReadAddress = 2;
 // The Corvan-Plus moves at most this many input and output bytes together.
 constexpr int64_t kModel12TotalBytes = 224;
 
-constexpr std::array<int64_t, 4> kReadOrder{1, 2, 3, 4};
-constexpr std::array<int64_t, 4> kWriteOrder{5, 6, 15, 16};
-
 struct Placement {
     int command = 0; // index in the subnet
     int64_t address = 0;
     int64_t size = 0;
 };
 
-// The list of one area: every command of each code in turn, in command order,
-// chained from the area's first address.
-std::vector<Placement> chain(const CONFIG& subnet, const std::array<int64_t, 4>& codes,
-                             int64_t firstAddress) {
+// The list of one area: every command of each code in turn (in the order of
+// the records), in command order, chained from the area's first address.
+std::vector<Placement> chain(const CONFIG& subnet, bool reads, int64_t firstAddress) {
     std::vector<Placement> list;
     int64_t next = firstAddress;
-    for (int64_t code : codes) {
+    for (const FunctionCodeRecord& record : functionCodeRecords()) {
+        if (record.read != reads)
+            continue;
         for (int i = 0; i < usedCommandCount(subnet); ++i) {
             const INSTRUCTION& command = subnet.commands[i];
-            if (functionCodeOf(command) != code)
+            if (functionCodeOf(command) != record.code)
                 continue;
-            const int64_t size = *commandSize(code, leadingDecimal(command.dataCount),
-                                              leadingDecimal(command.bitOffset));
+            const int64_t size = record.layoutSize(leadingDecimal(command.dataCount),
+                                                   leadingDecimal(command.bitOffset));
             list.push_back({i, next, size});
             next += size;
         }
@@ -82,24 +80,12 @@ bool store(std::string& field, std::string value) {
 } // namespace
 
 std::optional<int64_t> commandSize(int64_t functionCode, int64_t dataCount, int64_t bitOffset) {
-    const int64_t n = dataCount;
-    const int64_t b = bitOffset;
-    switch (functionCode) {
-    case 1:
-    case 2:
-    case 15:
-        return (n + b + 7) / 8;
-    case 3:
-    case 4:
-    case 16:
-        return 2 * n;
-    case 5:
-        return (b + 8) / 8;
-    case 6:
-        return 2;
-    default:
+    const FunctionCodeRecord* record = functionCode >= INT32_MIN && functionCode <= INT32_MAX
+                                           ? functionCodeRecord(static_cast<int>(functionCode))
+                                           : nullptr;
+    if (!record)
         return std::nullopt;
-    }
+    return record->layoutSize(dataCount, bitOffset);
 }
 
 AutoMappingOutcome runAutoMapping(Project& project, MappingState& state, Prompter& prompter) {
@@ -115,8 +101,8 @@ AutoMappingOutcome runAutoMapping(Project& project, MappingState& state, Prompte
     }
 
     CONFIG& subnet = project.store.subnets[0];
-    const std::vector<Placement> reads = chain(subnet, kReadOrder, kFirstReadAddress);
-    const std::vector<Placement> writes = chain(subnet, kWriteOrder, kOutputAreaStart);
+    const std::vector<Placement> reads = chain(subnet, true, kFirstReadAddress);
+    const std::vector<Placement> writes = chain(subnet, false, kOutputAreaStart);
 
     // The message is shown once per run, whichever check finds the overflow.
     if (anyOutside(reads, writes, *limits)) {

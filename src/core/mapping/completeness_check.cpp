@@ -2,6 +2,7 @@
 
 #include "core/mapping/mapping_checks.h"
 #include "core/mapping/mapping_numbers.h"
+#include "core/model/derived_fields.h"
 #include "core/model/function_code.h"
 #include "core/model/store_texts.h"
 #include "core/resources/messages_mapping.h"
@@ -78,33 +79,17 @@ bool checkFields(const Project& project, Prompter& prompter) {
 }
 
 void recomputeByteCounts(CONFIG& subnet) {
-    for (int i = 0; i < usedCommandCount(subnet); ++i) {
-        INSTRUCTION& command = subnet.commands[i];
-        if (const auto count = downloadByteCount(command))
-            command.byteCount = std::to_string(*count);
-    }
+    for (int i = 0; i < usedCommandCount(subnet); ++i)
+        refreshByteCount(subnet.commands[i]);
 }
 
 } // namespace
 
 std::optional<int64_t> downloadByteCount(const INSTRUCTION& command) {
-    const int64_t n = leadingDecimal(command.dataCount);
-    switch (functionCodeOf(command)) {
-    case 1:
-    case 2:
-    case 15:
-        return (n + 7) / 8;
-    case 3:
-    case 4:
-    case 16:
-        return n * 2;
-    case 5:
-        return 1;
-    case 6:
-        return 2;
-    default:
+    const FunctionCodeRecord* record = functionCodeRecord(command);
+    if (!record)
         return std::nullopt;
-    }
+    return record->downloadByteCount(leadingDecimal(command.dataCount));
 }
 
 bool runCompletenessCheck(Project& project, MappingState& state, Prompter& prompter) {

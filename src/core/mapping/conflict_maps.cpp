@@ -13,21 +13,19 @@
 namespace brenmoor {
 namespace {
 
-bool inList(int code) {
-    return isReadCode(code) || isWriteCode(code);
-}
-
-// Codes 3, 4, 6 and 16 move whole registers; a register filtered down to one
-// of its bytes occupies one byte per data item.
-int64_t registerBytesPerItem(const INSTRUCTION& command, bool dataFilter) {
-    const bool oneByte =
-        command.swapMode == text::LowByte || (command.swapMode == text::HighByte && dataFilter);
+// A register read filtered down to one of its bytes occupies one byte per
+// data item; writes always move whole registers.
+int64_t registerBytesPerItem(const INSTRUCTION& command, const FunctionCodeRecord& record,
+                             bool dataFilter) {
+    const bool oneByte = record.read && (command.swapMode == text::LowByte ||
+                                         (command.swapMode == text::HighByte && dataFilter));
     return oneByte ? 1 : 2;
 }
 
-ConflictEntry commandEntry(const INSTRUCTION& command, int code, bool dataFilter) {
+ConflictEntry commandEntry(const INSTRUCTION& command, const FunctionCodeRecord& record,
+                           bool dataFilter) {
     ConflictEntry entry;
-    entry.code = code;
+    entry.code = record.code;
     const int64_t n = leadingDecimal(command.dataCount);
     const int64_t b = leadingDecimal(command.bitOffset);
     const auto address = parseMapAddress(command.mapAddress);
@@ -35,27 +33,14 @@ ConflictEntry commandEntry(const INSTRUCTION& command, int code, bool dataFilter
     if (!address)
         return entry;
     const int64_t a = *address;
-    const auto map = isReadCode(code) ? Footprint::Map::Input : Footprint::Map::Write;
-    switch (code) {
-    case 1:
-    case 2:
-    case 5:
-    case 15:
+    const auto map = record.read ? Footprint::Map::Input : Footprint::Map::Write;
+    entry.repaintFirst = a;
+    if (record.bits) {
         entry.footprint = {map, a * 8 + b, n};
-        entry.repaintFirst = a;
         entry.repaintCount = (n + b + 7) / 8;
-        break;
-    case 3:
-    case 4:
-        entry.footprint = {map, a * 8, registerBytesPerItem(command, dataFilter) * n * 8};
-        entry.repaintFirst = a;
+    } else {
+        entry.footprint = {map, a * 8, registerBytesPerItem(command, record, dataFilter) * n * 8};
         entry.repaintCount = 2 * n;
-        break;
-    default: // 6, 16
-        entry.footprint = {map, a * 8, 2 * n * 8};
-        entry.repaintFirst = a;
-        entry.repaintCount = 2 * n;
-        break;
     }
     return entry;
 }
@@ -135,39 +120,11 @@ std::string mapRowLabel(MapArea area, int row) {
 }
 
 std::string conflictEntryText(const ConflictEntry& entry) {
-    MessageId id{};
-    switch (entry.code < 0 ? -entry.code : entry.code) {
-    case 1:
-        id = msg::ReadCoilStatus;
-        break;
-    case 2:
-        id = msg::ReadInputStatus;
-        break;
-    case 3:
-        id = msg::ReadHoldingRegisters;
-        break;
-    case 4:
-        id = msg::ReadInputRegister;
-        break;
-    case 5:
-        id = msg::ForceSingleCoil;
-        break;
-    case 6:
-        id = msg::PresetSingleRegister;
-        break;
-    case 15:
-        id = msg::ForceMultipleCoils;
-        break;
-    case 16:
-        id = msg::PresetMultipleRegisters;
-        break;
-    case kStatusEntryCode:
-        id = msg::CommandStatusEntry;
-        break;
-    default:
-        return {};
-    }
-    return std::string(loadString(id));
+    const int code = entry.code < 0 ? -entry.code : entry.code;
+    if (code == kStatusEntryCode)
+        return std::string(loadString(msg::CommandStatusEntry));
+    const FunctionCodeRecord* record = functionCodeRecord(code);
+    return record ? std::string(loadString(record->name)) : std::string();
 }
 
 std::vector<ConflictEntry> buildConflictEntries(const Project& project) {
@@ -186,11 +143,10 @@ std::vector<ConflictEntry> buildConflictEntries(const Project& project) {
         const CONFIG& subnet = project.store.subnets[s];
         for (int i = 0; i < usedCommandCount(subnet); ++i) {
             const INSTRUCTION& command = subnet.commands[i];
-            const int64_t code = functionCodeOf(command);
-            if (!inList(static_cast<int>(code)))
+            const FunctionCodeRecord* record = functionCodeRecord(command);
+            if (!record)
                 continue;
-            ConflictEntry entry =
-                commandEntry(command, static_cast<int>(code), project.device.dataFilter);
+            ConflictEntry entry = commandEntry(command, *record, project.device.dataFilter);
             entry.subnet = s;
             entry.command = i;
             entries.push_back(entry);

@@ -25,10 +25,10 @@ bool checkMappingRanges(const Project& project, MappingState& state, Prompter& p
     const CONFIG& subnet = project.store.subnets[0];
     for (int i = 0; i < usedCommandCount(subnet); ++i) {
         const INSTRUCTION& command = subnet.commands[i];
-        const int64_t code = functionCodeOf(command);
-        const bool read = isReadCode(code);
-        if (!read && !isWriteCode(code))
+        const FunctionCodeRecord* record = functionCodeRecord(command);
+        if (!record)
             continue;
+        const bool read = record->read;
         // Whatever the protocol mode, every command is measured; an address
         // never set reads as the digits it has, none.
         const int64_t end =

@@ -1,5 +1,6 @@
 #include "core/model/number_text.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <limits>
@@ -70,6 +71,33 @@ bool isCanonicalDecimal(std::string_view text) {
 
 int32_t leadingHex(std::string_view text) {
     return readInteger(text, 16);
+}
+
+namespace {
+
+// Large enough for any address or count, small enough that sums and
+// products of two of them stay inside 64 bits.
+constexpr int64_t kSaturation = int64_t{1} << 40;
+
+int64_t leadingDigits(std::string_view text, int base) {
+    int64_t value = 0;
+    for (char c : text) {
+        const int d = digitValue(c, base);
+        if (d < 0)
+            break;
+        value = std::min(value * base + d, kSaturation);
+    }
+    return value;
+}
+
+} // namespace
+
+int64_t leadingDecimal(std::string_view text) {
+    return leadingDigits(text, 10);
+}
+
+int64_t leadingHexDigits(std::string_view text) {
+    return leadingDigits(text, 16);
 }
 
 std::string lowerHex(int32_t value) {

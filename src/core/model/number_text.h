@@ -24,4 +24,11 @@ int32_t leadingHex(std::string_view text);
 // negative).
 std::string lowerHex(int32_t value);
 
+// Numbers inside store texts as the mapping tools read them: the digits up to
+// the first character that is not one (empty text reads as 0). A sign is not
+// a digit, so the "-1" of a field never set reads as 0. Values saturate far
+// above anything a map can hold, so arithmetic on them cannot overflow.
+int64_t leadingDecimal(std::string_view text);
+int64_t leadingHexDigits(std::string_view text);
+
 } // namespace brenmoor

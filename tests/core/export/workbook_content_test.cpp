@@ -1,4 +1,5 @@
 #include "core/export/workbook_content.h"
+#include "core/model/derived_fields.h"
 #include "core/model/project.h"
 #include "core/model/store_texts.h"
 
@@ -36,7 +37,9 @@ class WorkbookContentTest : public ::testing::Test {
     WorkbookContent content;
 
     const WorkbookContent& build() {
-        content = buildWorkbookContent(project.device, project.store);
+        // As the export does: the check types first, then the sheets.
+        refreshCheckTypes(project.store);
+        content = buildWorkbookContent(project);
         return content;
     }
     // Exports again and returns the sheet; earlier sheets become invalid.
