@@ -1,5 +1,6 @@
 #include "core/compare/config_diff.h"
 
+#include "core/editor/page_catalogue.h"
 #include "core/model/shown_text.h"
 #include "core/model/store_texts.h"
 #include "core/model/text_encoding.h"
@@ -34,6 +35,24 @@ std::string shownText(const std::string& stored, Shown shown) {
         return shownValue(stored);
     }
     return stored;
+}
+
+// How the comparison shows a field the page shows in `form`: as the cell,
+// but a mapping address without its "H" and every other computed text as
+// stored, since it is the stored text that differs.
+Shown comparedForm(Form form) {
+    switch (form) {
+    case Form::BlankIfNotSet:
+    case Form::ByteCount:
+        return Shown::BlankIfNotSet;
+    case Form::MapAddress:
+        return Shown::MapAddress;
+    case Form::AsStored:
+    case Form::FixedSwap:
+    case Form::OtherInterface:
+        break;
+    }
+    return Shown::AsStored;
 }
 
 // Mapping addresses are hexadecimal in either letter case (Auto Mapping
@@ -145,16 +164,14 @@ void compareFieldbus(Collector& c, const Project& left, const Project& right) {
         return SentBytes{fieldBytes(deviceNetLayout(), id, leftBlock),
                          fieldBytes(deviceNetLayout(), id, rightBlock)};
     };
-    // The gateway knows its own fieldbus; the type is never sent.
-    c.field(place, label(msg::LabelTypeOfProtocol), l.fieldbusType, r.fieldbusType, false);
-    c.field(place, label(msg::LabelDeviceNetAddress), l.stationAddress, r.stationAddress, true,
-            Shown::BlankIfNotSet, sent(msg::LabelDeviceNetAddress));
-    c.field(place, label(msg::LabelDeviceNetBaud), l.fieldbusBaud, r.fieldbusBaud, true,
-            Shown::AsStored, sent(msg::LabelDeviceNetBaud));
-    c.field(place, label(msg::LabelInputBuffer), l.inputSize, r.inputSize, true, Shown::AsStored,
-            sent(msg::LabelInputBuffer));
-    c.field(place, label(msg::LabelOutputBuffer), l.outputSize, r.outputSize, true, Shown::AsStored,
-            sent(msg::LabelOutputBuffer));
+    // The page's rows; a field the DeviceNet block lacks (the fieldbus type,
+    // which the gateway knows itself) is never sent.
+    for (const PageRow& row : pageRows(ItemKind::Fieldbus)) {
+        const MessageId id = row.label.pick(left.device);
+        const SentBytes bytes = sent(id);
+        c.field(place, label(id), l.*row.cell.field.fieldbus, r.*row.cell.field.fieldbus,
+                !bytes.left.empty(), comparedForm(row.cell.form), bytes);
+    }
 
     auto sendsProfibus = [](const DeviceSettings& d) { return d.dataFilter || d.profibusData; };
     const bool profibus = sendsProfibus(left.device) || sendsProfibus(right.device);
@@ -181,62 +198,34 @@ void compareFieldbus(Collector& c, const Project& left, const Project& right) {
 // One field of a subnet's parameter groups.
 struct SubnetField {
     MessageId label;
-    const std::string& (*of)(const CONFIG&);
+    FieldRef field;
     Shown shown = Shown::AsStored;
 };
 
-template <auto Group, auto Field> const std::string& member(const CONFIG& config) {
-    return (config.*Group).*Field;
-}
-
 // Which fields a protocol mode sends in the subnet block, in the order of
-// the page's rows.
+// the page's rows: the group fields of the page catalogue.
 struct ModeGroup {
     std::string_view mode;
     std::vector<SubnetField> sent;
 };
 
 const std::vector<ModeGroup>& modeGroups() {
-    static const std::vector<ModeGroup> groups = {
-        {text::ModbusMaster,
-         {{msg::LabelBaudRate, &member<&CONFIG::master, &MASTERPARAM::masterBaud>},
-          {msg::LabelDataBits, &member<&CONFIG::master, &MASTERPARAM::masterDataBits>},
-          {msg::LabelParityCheck, &member<&CONFIG::master, &MASTERPARAM::masterParity>},
-          {msg::LabelStopBits, &member<&CONFIG::master, &MASTERPARAM::masterStopBits>},
-          {msg::LabelTransmissionMode, &member<&CONFIG::master, &MASTERPARAM::masterTransmission>},
-          {msg::LabelResponseTimeout, &member<&CONFIG::master, &MASTERPARAM::responseTimeout>,
-           Shown::BlankIfNotSet},
-          {msg::LabelPollDelay, &member<&CONFIG::master, &MASTERPARAM::pollDelay>,
-           Shown::BlankIfNotSet},
-          {msg::LabelOutputMode, &member<&CONFIG::master, &MASTERPARAM::outputMode>},
-          {msg::LabelOutputPulse, &member<&CONFIG::master, &MASTERPARAM::outputPulse>,
-           Shown::BlankIfNotSet},
-          {msg::LabelScanRate, &member<&CONFIG::master, &MASTERPARAM::scanRate>,
-           Shown::BlankIfNotSet}}},
-        {text::ModbusSlave,
-         {{msg::LabelBaudRate, &member<&CONFIG::slave, &SLAVEPARAM::slaveBaud>},
-          {msg::LabelDataBits, &member<&CONFIG::slave, &SLAVEPARAM::slaveDataBits>},
-          {msg::LabelParityCheck, &member<&CONFIG::slave, &SLAVEPARAM::slaveParity>},
-          {msg::LabelStopBits, &member<&CONFIG::slave, &SLAVEPARAM::slaveStopBits>},
-          {msg::LabelSlaveAddress, &member<&CONFIG::slave, &SLAVEPARAM::slaveAddress>},
-          {msg::LabelTransmissionMode, &member<&CONFIG::slave, &SLAVEPARAM::slaveTransmission>}}},
-        {text::CustomProtocol,
-         {{msg::LabelBaudRate, &member<&CONFIG::custom, &CUSTOMPARAM::customBaud>},
-          {msg::LabelDataBits, &member<&CONFIG::custom, &CUSTOMPARAM::customDataBits>},
-          {msg::LabelParityCheck, &member<&CONFIG::custom, &CUSTOMPARAM::customParity>},
-          {msg::LabelStopBits, &member<&CONFIG::custom, &CUSTOMPARAM::customStopBits>}}},
-        {text::CommonMode,
-         {{msg::LabelBaudRate, &member<&CONFIG::common, &COMMONPARAM::commonBaud>},
-          {msg::LabelDataBits, &member<&CONFIG::common, &COMMONPARAM::commonDataBits>},
-          {msg::LabelParityCheck, &member<&CONFIG::common, &COMMONPARAM::commonParity>},
-          {msg::LabelStopBits, &member<&CONFIG::common, &COMMONPARAM::commonStopBits>},
-          {msg::LabelFrameControl, &member<&CONFIG::common, &COMMONPARAM::frameControl>},
-          {msg::LabelCharTimeout, &member<&CONFIG::common, &COMMONPARAM::charTimeout>},
-          {msg::LabelCharCount, &member<&CONFIG::common, &COMMONPARAM::charCount>},
-          {msg::LabelAutoSend, &member<&CONFIG::common, &COMMONPARAM::autoSend>},
-          {msg::LabelAutoSendCycle, &member<&CONFIG::common, &COMMONPARAM::autoSendCycle>},
-          {msg::LabelUseCrc, &member<&CONFIG::common, &COMMONPARAM::useCrc>}}},
-    };
+    static const std::vector<ModeGroup> groups = [] {
+        std::vector<ModeGroup> all;
+        for (size_t m = 0; m + 1 < kSubnetModes; ++m) {
+            ModeGroup group{subnetModeText(m), {}};
+            for (const SubnetRow& row : subnetRows()) {
+                const ValueCell& cell = row.byMode[m];
+                if (!cell.groupField)
+                    continue;
+                group.sent.push_back(
+                    {cell.fieldName != MessageId{} ? cell.fieldName : row.label, cell.field,
+                     cell.form == Form::BlankIfNotSet ? Shown::BlankIfNotSet : Shown::AsStored});
+            }
+            all.push_back(std::move(group));
+        }
+        return all;
+    }();
     return groups;
 }
 
@@ -315,7 +304,7 @@ void compareSubnetParameters(const SubnetContext& s) {
             // Only where both sides send this group do its bytes sit in
             // the same place.
             const SentBytes sent = inLeft && inRight ? blocks.of(f.label, commonMode) : SentBytes{};
-            s.c.field(place, name, f.of(s.l), f.of(s.r), fieldTravels, f.shown, sent);
+            s.c.field(place, name, f.field.of(s.l), f.field.of(s.r), fieldTravels, f.shown, sent);
         }
         if (!interfaceDone && g->mode == s.l.protocolMode) {
             compareInterface();
@@ -392,32 +381,19 @@ void compareCommand(const SubnetContext& s, const std::string& place, int lk, in
     const auto leftRecord = encodeCommand(s.left.store, subnet, lk);
     const auto rightRecord = encodeCommand(s.right.store, subnet, rk);
     const auto layout = commandLayout(s.ld.dataFilter);
-    auto sent = [&](MessageId id) {
-        return SentBytes{fieldBytes(layout, id, leftRecord), fieldBytes(layout, id, rightRecord)};
-    };
-    auto field = [&](MessageId id, const std::string& left, const std::string& right,
-                     Shown shown = Shown::AsStored) {
-        s.c.field(place, label(id), left, right, travels, shown, sent(id));
-    };
-    field(msg::LabelNodeSlaveAddress, l.slaveAddress, r.slaveAddress, Shown::BlankIfNotSet);
-    field(msg::LabelFunctionCode, l.functionCode, r.functionCode);
-    field(msg::LabelStartingAddress, l.startAddress, r.startAddress, Shown::BlankIfNotSet);
-    field(msg::LabelNumberOfData, l.dataCount, r.dataCount, Shown::BlankIfNotSet);
-    field(msg::LabelMappingAddress, l.mapAddress, r.mapAddress, Shown::MapAddress);
-    field(msg::LabelBitOffset, l.bitOffset, r.bitOffset, Shown::BlankIfNotSet);
-    // Worked out from the function code and the number of data before
-    // every download; the gateway never receives it.
-    s.c.field(place, label(msg::LabelNumberOfBytes), l.byteCount, r.byteCount, false,
-              Shown::BlankIfNotSet);
-    // Under either flag the byte is the same; the layout names it by this
-    // side's flag, the line by both.
-    const bool filter = s.ld.dataFilter || s.rd.dataFilter;
-    const MessageId swapLabel = s.ld.dataFilter ? msg::LabelDataFilter : msg::LabelByteSwap;
-    s.c.field(place, label(filter ? msg::LabelDataFilter : msg::LabelByteSwap), l.swapMode,
-              r.swapMode, travels, Shown::AsStored, sent(swapLabel));
-    // Follows the transmission mode of the subnet.
-    s.c.field(place, label(msg::LabelTypeOfCheck), l.checkType, r.checkType, false);
-    field(msg::LabelTypeOfScan, l.scanType, r.scanType);
+    // A row renamed by the data-filter flag is named as either side shows it.
+    DeviceSettings either = s.ld;
+    either.dataFilter = s.ld.dataFilter || s.rd.dataFilter;
+    // The command page's rows; the fields a command record lacks (the number
+    // of bytes, worked out before every download, and the type of check,
+    // which follows the subnet) never travel.
+    for (const PageRow& row : pageRows(ItemKind::Command)) {
+        const MessageId own = row.label.pick(s.ld);
+        const SentBytes bytes{fieldBytes(layout, own, leftRecord), fieldBytes(layout, own, rightRecord)};
+        const auto member = row.cell.field.command;
+        s.c.field(place, label(row.label.pick(either)), l.*member, r.*member,
+                  travels && !bytes.left.empty(), comparedForm(row.cell.form), bytes);
+    }
 }
 
 std::optional<std::string> functionOf(const CONFIG& config, const std::vector<int>& commands,

@@ -1,5 +1,6 @@
 #include "core/editor/page_catalogue.h"
 
+#include "core/model/number_text.h"
 #include "core/model/shown_text.h"
 #include "core/model/store_texts.h"
 #include "core/resources/messages_compare.h"
@@ -209,12 +210,6 @@ const PageRow kCommandRows[] = {
 
 // --- The subnet page -----------------------------------------------------------
 
-// Columns of SubnetRow::byMode.
-constexpr size_t kMaster = 0;
-constexpr size_t kSlave = 1;
-constexpr size_t kCustom = 2;
-constexpr size_t kCommon = 3;
-
 constexpr int kPulseRow = 10;
 constexpr int kOtherInterfaceRow = 13;
 
@@ -372,6 +367,14 @@ const SubnetRow kSubnetRows[] = {
 
 } // namespace
 
+void acceptDecimal(std::string& editText, std::string& field, int low, int high) {
+    const int32_t v = leadingInt(editText);
+    if (isCanonicalDecimal(editText) && v >= low && v <= high)
+        field = editText;
+    else
+        editText = field;
+}
+
 std::string* FieldRef::in(PageSubject& s) const {
     if (fieldbus)
         return &(s.project.store.fieldbus.*fieldbus);
@@ -403,16 +406,18 @@ std::span<const SubnetRow> subnetRows() {
     return kSubnetRows;
 }
 
+constexpr std::array<std::string_view, kSubnetModes - 1> kModeTexts = {
+    text::ModbusMaster, text::ModbusSlave, text::CustomProtocol, text::CommonMode};
+
 size_t subnetModeIndex(const std::string& protocolMode) {
-    if (protocolMode == text::ModbusMaster)
-        return kMaster;
-    if (protocolMode == text::ModbusSlave)
-        return kSlave;
-    if (protocolMode == text::CustomProtocol)
-        return kCustom;
-    if (protocolMode == text::CommonMode)
-        return kCommon;
+    for (size_t i = 0; i < kModeTexts.size(); ++i)
+        if (protocolMode == kModeTexts[i])
+            return i;
     return kSubnetModes - 1;
+}
+
+std::string_view subnetModeText(size_t index) {
+    return index < kModeTexts.size() ? kModeTexts[index] : std::string_view();
 }
 
 const ValueCell* pageCell(ItemKind page, int row, const PageSubject& s) {

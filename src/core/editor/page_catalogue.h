@@ -45,6 +45,8 @@ struct FieldRef {
     std::string INSTRUCTION::*command = nullptr;
 
     bool empty() const { return !fieldbus && !subnet && !node && !command; }
+    // A subnet field read through the same accessor, which never changes it.
+    const std::string& of(const CONFIG& c) const { return subnet(const_cast<CONFIG&>(c)); }
     // The text in `s`; null when the page has no such record (a node page
     // whose node is gone).
     std::string* in(PageSubject& s) const;
@@ -96,6 +98,10 @@ enum class Rule {
     DataCount,    // the number of data, and the byte count that follows from it
     MapAddress,   // a hexadecimal mapping address inside the command's area
 };
+
+// Rule::Decimal: a canonical decimal within [low, high] is stored in
+// `field`; anything else brings the stored text back into `editText`.
+void acceptDecimal(std::string& editText, std::string& field, int low, int high);
 
 // What else a stored value changes on the page, in row `alsoRow`.
 enum class Also {
@@ -151,8 +157,10 @@ struct SubnetRow {
 // Rows of the fieldbus, node and command pages, in row order.
 std::span<const PageRow> pageRows(ItemKind page);
 std::span<const SubnetRow> subnetRows();
-// Which column of SubnetRow::byMode a protocol mode uses.
+// Which column of SubnetRow::byMode a protocol mode uses, and the mode of
+// each column but the last (the texts of no known mode).
 size_t subnetModeIndex(const std::string& protocolMode);
+std::string_view subnetModeText(size_t index);
 
 // The value cell of a page's row for `s`; null for a row the page lacks.
 const ValueCell* pageCell(ItemKind page, int row, const PageSubject& s);
