@@ -26,6 +26,10 @@ int runImport(const std::string& input, const std::string& output) {
         // the user needs.
         std::cerr << input << " is not valid JSON (at byte " << e.byte << ")." << '\n';
         return kExitFailed;
+    } catch (const nlohmann::json::out_of_range&) {
+        // A number beyond what the reader holds (1E400) fails the parse too.
+        std::cerr << input << " is not valid JSON (a number is out of range)." << '\n';
+        return kExitFailed;
     }
     try {
         const Project project = projectFromJson(json);

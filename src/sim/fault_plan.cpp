@@ -3,7 +3,7 @@
 #include "core/serial/frame.h"
 
 #include <algorithm>
-
+#include <limits>
 #include <sstream>
 
 namespace brenmoor::sim {
@@ -34,7 +34,10 @@ std::optional<FaultRule> parseFaultRule(const std::string& text) {
         return std::nullopt;
     const auto code = number(parts[0], 16);
     const auto occurrence = number(parts[1], 10);
-    if (!code || *code < 0 || *code > 0xff || !occurrence || *occurrence < 0)
+    // An occurrence beyond what a request counter reaches would wrap into a
+    // rule that fires early or never: refused like any other bad number.
+    if (!code || *code < 0 || *code > 0xff || !occurrence || *occurrence < 0 ||
+        *occurrence > std::numeric_limits<int>::max())
         return std::nullopt;
     FaultRule rule;
     rule.code = static_cast<uint8_t>(*code);

@@ -68,7 +68,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {
         given = json::parse(data, data + size);
     } catch (const json::parse_error&) {
-        return 0; // "... is not valid JSON"
+        return 0; // "... is not valid JSON (at byte N)."
+    } catch (const json::out_of_range&) {
+        return 0; // "... is not valid JSON (a number is out of range)."
     }
     Project project;
     try {
