@@ -4,8 +4,8 @@
 #include "core/model/function_code.h"
 #include "core/model/number_text.h"
 #include "core/model/store_texts.h"
+#include "core/serial/block_transfer.h"
 #include "core/serial/code_tables.h"
-#include "core/serial/frame.h"
 
 #include <algorithm>
 #include <cctype>
@@ -153,21 +153,17 @@ std::array<uint8_t, kProfibusConfigSize> encodeProfibusConfigData(const Paramete
 }
 
 std::vector<uint8_t> deviceNetWriteFrame(const ParameterStore& store) {
-    return buildFrame(code::WriteDeviceNet, encodeDeviceNetBlock(store));
+    return writeFrame(Block::DeviceNet, {}, encodeDeviceNetBlock(store));
 }
 
 std::vector<uint8_t> subnetWriteFrame(const ParameterStore& store, int subnet) {
-    std::vector<uint8_t> data{static_cast<uint8_t>(subnet)};
-    const auto block = encodeSubnetBlock(store, subnet);
-    data.insert(data.end(), block.begin(), block.end());
-    return buildFrame(code::WriteSubnet, data);
+    const uint8_t address[] = {static_cast<uint8_t>(subnet)};
+    return writeFrame(Block::Subnet, address, encodeSubnetBlock(store, subnet));
 }
 
 std::vector<uint8_t> commandWriteFrame(const ParameterStore& store, int subnet, int command) {
-    std::vector<uint8_t> data{static_cast<uint8_t>(subnet), static_cast<uint8_t>(command)};
-    const auto record = encodeCommand(store, subnet, command);
-    data.insert(data.end(), record.begin(), record.end());
-    return buildFrame(code::WriteCommand, data);
+    const uint8_t address[] = {static_cast<uint8_t>(subnet), static_cast<uint8_t>(command)};
+    return writeFrame(Block::Command, address, encodeCommand(store, subnet, command));
 }
 
 } // namespace brenmoor
