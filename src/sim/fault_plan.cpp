@@ -1,6 +1,6 @@
 #include "sim/fault_plan.h"
 
-#include "core/serial/frame.h"
+#include "core/serial/block_transfer.h"
 
 #include <algorithm>
 #include <limits>
@@ -85,22 +85,11 @@ std::vector<uint8_t> miswrittenFrame(std::span<const uint8_t> frame, const Fault
     std::vector<uint8_t> out(frame.begin(), frame.end());
     if (out.size() < 3)
         return out;
-    // What precedes the stored bytes in the data of each write.
-    size_t prefix = 0;
-    switch (out[0]) {
-    case code::WriteSubnet:
-        prefix = 1;
-        break;
-    case code::WriteCommand:
-        prefix = 2;
-        break;
-    case code::WriteDeviceNet:
-    case code::WriteClearingOption:
-    case code::WriteProfibusConfig:
-        break;
-    default:
+    // The block's address precedes the stored bytes in the data of a write.
+    const BlockTransfer* transfer = transferWriting(out[0]);
+    if (!transfer)
         return out;
-    }
+    const size_t prefix = transfer->addressSize;
     const size_t length = std::min<size_t>(out[1], out.size() - 3);
     if (length <= prefix)
         return out;

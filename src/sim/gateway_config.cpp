@@ -8,6 +8,24 @@
 
 namespace brenmoor::sim {
 
+std::span<uint8_t> GatewayConfig::slot(Block block, std::span<const uint8_t> address) {
+    switch (block) {
+    case Block::DeviceNet:
+        return deviceNet;
+    case Block::Subnet:
+        return subnets[subnetAt(address[0])];
+    case Block::Command:
+        if (address[1] >= kMaxCommands)
+            return {};
+        return commands[subnetAt(address[0])][address[1]];
+    case Block::ClearingOption:
+        return {&clearingOption, 1};
+    case Block::ProfibusConfig:
+        return profibusConfig;
+    }
+    return {};
+}
+
 ReceivedData GatewayConfig::asReceived(uint8_t deviceType) const {
     ReceivedData received;
     received.deviceInfo[0] = deviceType;

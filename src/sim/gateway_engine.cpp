@@ -16,10 +16,6 @@ std::vector<uint8_t> negative(uint8_t request, uint8_t d0, uint8_t d1) {
     return buildFrame(static_cast<uint8_t>(request | code::NegativeFlag), data);
 }
 
-size_t subnetOf(uint8_t s) {
-    return std::min<size_t>(s, kSubnetCount - 1);
-}
-
 } // namespace
 
 GatewayEngine::GatewayEngine(GatewayOptions options, GatewayConfig config)
@@ -91,6 +87,10 @@ std::vector<uint8_t> GatewayEngine::answerConfiguration(std::span<const uint8_t>
     const uint8_t request = frame[0];
     const auto data = frame.subspan(2, frame[1]);
     auto need = [&](size_t n) { return data.size() == n; };
+    if (const BlockTransfer* transfer = transferWriting(request))
+        return storeBlock(*transfer, data);
+    if (const BlockTransfer* transfer = transferReading(request))
+        return readBlock(*transfer, data);
     switch (request) {
     case code::DeviceInfo: {
         const int version = std::clamp(options_.firmwareVersion, 0, 2559);
@@ -104,43 +104,15 @@ std::vector<uint8_t> GatewayEngine::answerConfiguration(std::span<const uint8_t>
                                 0};
         return buildFrame(code::DeviceInfo, info);
     }
-    case code::WriteDeviceNet:
-        if (!need(kDeviceNetBlockSize))
-            return negative(request, 1, 0);
-        std::copy(data.begin(), data.end(), config_.deviceNet.begin());
-        return ackFrame(request);
-    case code::ReadDeviceNet:
-        return buildFrame(code::ReadDeviceNet, config_.deviceNet);
-    case code::WriteSubnet:
-        if (!need(1 + kSubnetBlockSize))
-            return negative(request, 1, 0);
-        std::copy(data.begin() + 1, data.end(), config_.subnets[subnetOf(data[0])].begin());
-        return ackFrame(request);
-    case code::ReadSubnet: {
-        if (!need(1))
-            return negative(request, 1, 0);
-        std::vector<uint8_t> reply{data[0]};
-        const auto& block = config_.subnets[subnetOf(data[0])];
-        reply.insert(reply.end(), block.begin(), block.end());
-        return buildFrame(code::ReadSubnet, reply);
-    }
     case code::ClearCommands:
         if (!need(3) || data[1] != 0x55 || data[2] != 0xAA)
             return negative(request, 1, 0);
-        config_.commands[subnetOf(data[0])].clear();
-        return ackFrame(request);
-    case code::WriteCommand:
-        if (!need(2 + kCommandRecordSize))
-            return negative(request, 1, 0);
-        if (data[1] >= kMaxCommands)
-            return negative(request, 2, 0);
-        std::copy(data.begin() + 2, data.end(),
-                  config_.commands[subnetOf(data[0])][data[1]].begin());
+        config_.commands[subnetAt(data[0])].clear();
         return ackFrame(request);
     case code::ReadCommandCount: {
         if (!need(1))
             return negative(request, 1, 0);
-        const size_t count = config_.commands[subnetOf(data[0])].size();
+        const size_t count = config_.commands[subnetAt(data[0])].size();
         const uint8_t reply[] = {data[0], static_cast<uint8_t>(count / 256),
                                  static_cast<uint8_t>(count % 256)};
         return buildFrame(code::ReadCommandCount, reply);
@@ -148,7 +120,7 @@ std::vector<uint8_t> GatewayEngine::answerConfiguration(std::span<const uint8_t>
     case code::ReadCommandPacket: {
         if (!need(2))
             return negative(request, 1, 0);
-        const auto& commands = config_.commands[subnetOf(data[0])];
+        const auto& commands = config_.commands[subnetAt(data[0])];
         std::vector<uint8_t> reply{data[0]};
         size_t position = 0;
         const size_t first = static_cast<size_t>(data[1]) * kCommandsPerPacket;
@@ -161,25 +133,32 @@ std::vector<uint8_t> GatewayEngine::answerConfiguration(std::span<const uint8_t>
         }
         return buildFrame(code::ReadCommandPacket, reply);
     }
-    case code::WriteClearingOption:
-        if (!need(1))
-            return negative(request, 1, 0);
-        config_.clearingOption = data[0];
-        return ackFrame(request);
-    case code::ReadClearingOption: {
-        const uint8_t value[] = {config_.clearingOption};
-        return buildFrame(code::ReadClearingOption, value);
-    }
-    case code::WriteProfibusConfig:
-        if (!need(kProfibusConfigSize))
-            return negative(request, 1, 0);
-        std::copy(data.begin(), data.end(), config_.profibusConfig.begin());
-        return ackFrame(request);
-    case code::ReadProfibusConfig:
-        return buildFrame(code::ReadProfibusConfig, config_.profibusConfig);
     default:
         return negative(request, 1, 0);
     }
+}
+
+std::vector<uint8_t> GatewayEngine::storeBlock(const BlockTransfer& transfer,
+                                               std::span<const uint8_t> data) {
+    if (data.size() != transfer.addressSize + transfer.size)
+        return negative(transfer.write, 1, 0);
+    const std::span<uint8_t> slot = config_.slot(transfer.block, data.first(transfer.addressSize));
+    if (slot.empty())
+        return negative(transfer.write, 2, 0);
+    std::ranges::copy(data.subspan(transfer.addressSize), slot.begin());
+    return ackFrame(transfer.write);
+}
+
+std::vector<uint8_t> GatewayEngine::readBlock(const BlockTransfer& transfer,
+                                              std::span<const uint8_t> data) {
+    // A block without an address is read whatever the request carries.
+    if (transfer.addressSize > 0 && data.size() != transfer.addressSize)
+        return negative(*transfer.read, 1, 0);
+    const auto address = data.first(transfer.addressSize);
+    std::vector<uint8_t> reply(address.begin(), address.end());
+    const std::span<const uint8_t> block = config_.slot(transfer.block, address);
+    reply.insert(reply.end(), block.begin(), block.end());
+    return buildFrame(*transfer.read, reply);
 }
 
 } // namespace brenmoor::sim

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/serial/block_transfer.h"
 #include "sim/fault_plan.h"
 #include "sim/gateway_config.h"
 
@@ -61,6 +62,8 @@ class GatewayEngine {
 
   private:
     std::vector<uint8_t> answerConfiguration(std::span<const uint8_t> frame);
+    std::vector<uint8_t> storeBlock(const BlockTransfer& transfer, std::span<const uint8_t> data);
+    std::vector<uint8_t> readBlock(const BlockTransfer& transfer, std::span<const uint8_t> data);
     ScheduledReply schedule(std::span<const uint8_t> request, std::vector<uint8_t> reply) const;
 
     GatewayOptions options_;

@@ -1,114 +1,120 @@
 #include "core/serial/block_layout.h"
 
-#include "core/model/number_text.h"
 #include "core/model/store_texts.h"
-#include "core/resources/messages_compare.h"
-#include "core/resources/messages_editor.h"
+#include "core/serial/command_layout.h"
+#include "core/serial/devicenet_layout.h"
+#include "core/serial/option_layouts.h"
+#include "core/serial/subnet_layout.h"
 
-#include <array>
+#include <algorithm>
+#include <vector>
 
 namespace brenmoor {
 
 namespace {
 
-constexpr std::array<ByteField, 4> kDeviceNet{{
-    {0, 1, msg::LabelDeviceNetAddress, ByteForm::Number},
-    {1, 1, msg::LabelDeviceNetBaud, ByteForm::Table, kFieldbusBauds},
-    {2, 1, msg::LabelInputBuffer, ByteForm::Table, kInputSizes},
-    {3, 1, msg::LabelOutputBuffer, ByteForm::Table, kOutputSizes},
-}};
+// The fields sent under the flags, each byte named once: the first field
+// given for a byte is the one it is shown as.
+class LayoutView {
+  public:
+    template <typename Record>
+    LayoutView& add(std::span<const Field<Record>> fields, const DeviceSettings& device = {}) {
+        for (const Field<Record>& f : fields)
+            if (f.travel != Travel::ReadOnly && f.bytes.size > 0 && holds(f.under, device) &&
+                !taken(f.bytes))
+                fields_.push_back(f.bytes);
+        return *this;
+    }
 
-constexpr std::array<ByteField, 19> subnetFields(ByteField byte13) {
-    return {{
-        {0, 1, msg::LabelProtocolsMode, ByteForm::Table, kProtocolModes},
-        {1, 1, msg::LabelBaudRate, ByteForm::Table, kSubnetBauds},
-        {2, 1, msg::LabelDataBits, ByteForm::Table, kDataBits},
-        {3, 1, msg::LabelParityCheck, ByteForm::Table, kParities},
-        {4, 1, msg::LabelStopBits, ByteForm::Table, kStopBits},
-        {5, 1, msg::LabelSlaveAddress, ByteForm::Number},
-        {6, 1, msg::LabelTransmissionMode, ByteForm::Table, kTransmissions},
-        {7, 2, msg::LabelResponseTimeout, ByteForm::Word},
-        {9, 1, msg::LabelPollDelay, ByteForm::Tens},
-        {10, 1, msg::LabelOutputMode, ByteForm::Table, kOutputModes},
-        {11, 1, msg::LabelOutputPulse, ByteForm::Tens},
-        {12, 1, msg::LabelScanRate, ByteForm::Number},
-        byte13,
-        {14, 2, msg::LabelCharTimeout, ByteForm::Word},
-        {16, 1, msg::LabelCharCount, ByteForm::Number},
-        {17, 1, msg::LabelAutoSend, ByteForm::Switch},
-        {18, 2, msg::LabelAutoSendCycle, ByteForm::Word},
-        {20, 1, msg::LabelUseCrc, ByteForm::Switch},
-        {21, 1, msg::LabelCommInterface, ByteForm::Interface},
-    }};
+    std::vector<ByteField> inByteOrder() const {
+        std::vector<ByteField> out = fields_;
+        std::stable_sort(out.begin(), out.end(),
+                         [](const ByteField& a, const ByteField& b) { return a.first < b.first; });
+        return out;
+    }
+
+  private:
+    bool taken(const ByteField& f) const {
+        return std::any_of(fields_.begin(), fields_.end(), [&](const ByteField& g) {
+            return f.first < g.first + g.size && g.first < f.first + f.size;
+        });
+    }
+
+    std::vector<ByteField> fields_;
+};
+
+DeviceSettings withFlag(bool DeviceSettings::*flag, bool on) {
+    DeviceSettings device;
+    device.*flag = on;
+    return device;
 }
 
-constexpr auto kMasterSubnet = subnetFields({13, 1, msg::LabelCommandStatus, ByteForm::Number});
-constexpr auto kCommonSubnet =
-    subnetFields({13, 1, msg::LabelFrameControl, ByteForm::FrameControl});
-
-constexpr std::array<ByteField, 8> commandFields(ByteField swap) {
-    return {{
-        {0, 1, msg::LabelNodeSlaveAddress, ByteForm::Number},
-        {1, 1, msg::LabelFunctionCode, ByteForm::Number},
-        {2, 2, msg::LabelStartingAddress, ByteForm::Word},
-        {4, 2, msg::LabelNumberOfData, ByteForm::Word},
-        {6, 2, msg::LabelMappingAddress, ByteForm::Hex},
-        {8, 1, msg::LabelBitOffset, ByteForm::Number},
-        {9, 1, msg::LabelTypeOfScan, ByteForm::Table, kScanTypes},
-        swap,
-    }};
+// Every group's fields, the mode's own first so that its byte 13 names it.
+std::vector<ByteField> subnetView(std::string_view primaryMode) {
+    LayoutView view;
+    view.add(std::span<const Field<CONFIG>>(&protocolField(), 1));
+    const SubnetGroup* primary = groupOfMode(primaryMode);
+    view.add(primary->fields);
+    for (const SubnetGroup& g : subnetGroups())
+        view.add(g.fields);
+    view.add(sharedSubnetFields());
+    return view.inByteOrder();
 }
-
-constexpr auto kSwapCommand =
-    commandFields({10, 1, msg::LabelByteSwap, ByteForm::Table, kSwapModes});
-constexpr auto kFilterCommand =
-    commandFields({10, 1, msg::LabelDataFilter, ByteForm::Table, kFilterSwapModes});
 
 } // namespace
 
 std::span<const ByteField> deviceNetLayout() {
-    return kDeviceNet;
+    static const std::vector<ByteField> view = LayoutView().add(deviceNetFields()).inByteOrder();
+    return view;
 }
 
 std::span<const ByteField> subnetLayout(bool commonMode) {
-    return commonMode ? std::span<const ByteField>(kCommonSubnet) : kMasterSubnet;
+    static const std::vector<ByteField> common = subnetView(text::CommonMode);
+    static const std::vector<ByteField> other = subnetView(text::ModbusMaster);
+    return commonMode ? common : other;
 }
 
 std::span<const ByteField> commandLayout(bool dataFilter) {
-    return dataFilter ? std::span<const ByteField>(kFilterCommand) : kSwapCommand;
+    static const std::vector<ByteField> filter =
+        LayoutView()
+            .add(commandFields(), withFlag(&DeviceSettings::dataFilter, true))
+            .inByteOrder();
+    static const std::vector<ByteField> swap =
+        LayoutView()
+            .add(commandFields(), withFlag(&DeviceSettings::dataFilter, false))
+            .inByteOrder();
+    return dataFilter ? filter : swap;
 }
 
-std::string formatField(const ByteField& f, std::span<const uint8_t> block) {
-    int value = 0;
-    for (size_t i = 0; i < f.size; ++i)
-        value = value * 256 + block[f.first + i];
-    switch (f.form) {
-    case ByteForm::Number:
-    case ByteForm::Word:
-        return std::to_string(value);
-    case ByteForm::Tens:
-        return std::to_string(value * 10);
-    case ByteForm::Hex:
-        return lowerHex(value);
-    case ByteForm::Table:
-        if (const auto t = textOf(f.table, value))
-            return std::string(*t);
-        return std::to_string(value);
-    case ByteForm::Switch:
-        return std::string(value != 0 ? text::Open : text::Close);
-    case ByteForm::Interface:
-        return std::string(value != 0 ? text::Rs232 : text::Rs485);
-    case ByteForm::FrameControl:
-        return std::string(value != 0 ? text::NumberOfCharacters : text::CharacterTimeout);
-    }
-    return std::to_string(value);
+std::span<const ByteField> clearingOptionLayout(bool doubleFault) {
+    static const std::vector<ByteField> fault =
+        LayoutView()
+            .add(clearingOptionFields(), withFlag(&DeviceSettings::doubleFault, true))
+            .inByteOrder();
+    static const std::vector<ByteField> timeout =
+        LayoutView()
+            .add(clearingOptionFields(), withFlag(&DeviceSettings::doubleFault, false))
+            .inByteOrder();
+    return doubleFault ? fault : timeout;
+}
+
+std::span<const ByteField> profibusConfigLayout() {
+    static const std::vector<ByteField> view =
+        LayoutView().add(profibusConfigFields()).inByteOrder();
+    return view;
+}
+
+const ByteField* fieldOf(std::span<const ByteField> layout, MessageId label) {
+    for (const ByteField& f : layout)
+        if (f.label == label)
+            return &f;
+    return nullptr;
 }
 
 std::span<const uint8_t> fieldBytes(std::span<const ByteField> layout, MessageId label,
                                     std::span<const uint8_t> block) {
-    for (const ByteField& f : layout)
-        if (f.label == label)
-            return block.subspan(f.first, f.size);
+    if (const ByteField* f = fieldOf(layout, label))
+        return block.subspan(f->first, f->size);
     return {};
 }
 

@@ -1,37 +1,28 @@
 #pragma once
 
 #include "core/resources/message_id.h"
-#include "core/serial/code_tables.h"
+#include "core/serial/block_field.h"
+#include "core/serial/field_codec.h"
 
-#include <cstddef>
 #include <cstdint>
 #include <span>
-#include <string>
 
 namespace brenmoor {
 
-// How the bytes of one field read as the text the grid would show.
-enum class ByteForm { Number, Word, Tens, Hex, Table, Switch, Interface, FrameControl };
-
-// Where one field lies in a gateway block, under the label the grid gives it.
-struct ByteField {
-    size_t first;
-    size_t size;
-    MessageId label;
-    ByteForm form;
-    std::span<const CodeText> table = {};
-};
-
-// The fields of the DeviceNet block, of the subnet block and of a command
-// record, in byte order. Byte 13 of the subnet block is the frame control in
-// common mode and the command status otherwise; the swap byte of a command
-// reads as a data filter under the data-filter flag.
+// The fields of each block as the read-back check and the comparison see
+// them: what a download sends, in byte order, without the store's side.
+// Byte 13 of the subnet block is the frame control in common mode and the
+// command status otherwise; the swap byte of a command reads as a data
+// filter under the data-filter flag; the clearing option is the double-fault
+// choice under the double-fault flag and the timeout count otherwise.
 std::span<const ByteField> deviceNetLayout();
 std::span<const ByteField> subnetLayout(bool commonMode);
 std::span<const ByteField> commandLayout(bool dataFilter);
+std::span<const ByteField> clearingOptionLayout(bool doubleFault);
+std::span<const ByteField> profibusConfigLayout();
 
-// The field's bytes read back as a text ("4010", "Automatic", "200").
-std::string formatField(const ByteField& field, std::span<const uint8_t> block);
+// The field of that label; nothing when the layout has no such field.
+const ByteField* fieldOf(std::span<const ByteField> layout, MessageId label);
 
 // The bytes the field of that label occupies in `block`; empty when the
 // layout has no such field.

@@ -50,6 +50,18 @@ inline constexpr std::array<CodeText, 3> kSwapModes{
 inline constexpr std::array<CodeText, 3> kFilterSwapModes{
     {{0, text::FullWord}, {1, text::HighByte}, {2, text::LowByte}}};
 
+// The two-state fields: the first row is sent as 0, the second as 1, and
+// the gateway's any non-zero byte reads as the second.
+inline constexpr std::array<CodeText, 2> kSwitchStates{{{0, text::Close}, {1, text::Open}}};
+inline constexpr std::array<CodeText, 2> kInterfaces{{{0, text::Rs485}, {1, text::Rs232}}};
+// The debug interface is whichever one the communication interface is not.
+inline constexpr std::array<CodeText, 2> kDebugInterfaces{{{0, text::Rs232}, {1, text::Rs485}}};
+inline constexpr std::array<CodeText, 2> kFrameControls{
+    {{0, text::CharacterTimeout}, {1, text::NumberOfCharacters}}};
+// Whether the Profibus configuration bytes are typed in: none sent, or some.
+inline constexpr std::array<CodeText, 2> kProfibusConfigModes{
+    {{0, text::UseNumberOfBytes}, {1, text::EnterConfigData}}};
+
 // Texts compare exactly, case included; no match: nothing.
 inline std::optional<uint8_t> codeOf(std::span<const CodeText> table, std::string_view value) {
     for (const auto& row : table)

@@ -28,12 +28,21 @@ class Differences {
                                 {place, loadString(label), shown(gateway), shown(here)}));
     }
 
+    // A field whose bytes differ though its texts read alike is shown by
+    // every byte it has.
     void block(const std::string& place, std::span<const ByteField> fields,
                std::span<const uint8_t> gateway, std::span<const uint8_t> sent) {
-        for (const ByteField& f : fields)
-            if (!std::equal(gateway.begin() + f.first, gateway.begin() + f.first + f.size,
-                            sent.begin() + f.first))
-                line(place, f.label, formatField(f, gateway), formatField(f, sent));
+        for (const ByteField& f : fields) {
+            if (std::ranges::equal(gateway.subspan(f.first, f.size), sent.subspan(f.first, f.size)))
+                continue;
+            std::string held = formatField(f, gateway);
+            std::string here = formatField(f, sent);
+            if (held == here) {
+                held = formatField(f, gateway, Shown::EveryByte);
+                here = formatField(f, sent, Shown::EveryByte);
+            }
+            line(place, f.label, held, here);
+        }
     }
 
     std::vector<std::string> take() { return std::move(lines_); }
@@ -41,26 +50,6 @@ class Differences {
   private:
     std::vector<std::string> lines_;
 };
-
-// The configuration bytes as the field's text has them: the counted ones,
-// or all eight when what differs lies past the count.
-std::string profibusText(std::span<const uint8_t> data, bool pastTheCount) {
-    static constexpr char kDigits[] = "0123456789abcdef";
-    std::string out;
-    const size_t n = pastTheCount ? data.size() - 1 : std::min<size_t>(data[0], data.size() - 1);
-    for (size_t i = 1; i <= n; ++i) {
-        out += kDigits[data[i] >> 4];
-        out += kDigits[data[i] & 0x0f];
-        out += ' ';
-    }
-    return out;
-}
-
-std::string clearingText(uint8_t value, const DeviceSettings& device) {
-    if (device.doubleFault)
-        return std::string(value != 0 ? text::Open : text::Close);
-    return value != 0 ? std::to_string(value) : std::string(text::Keep);
-}
 
 std::vector<std::string> compareWithSent(const Project& project, int firmwareVersion,
                                          const ReceivedData& got) {
@@ -76,17 +65,21 @@ std::vector<std::string> compareWithSent(const Project& project, int firmwareVer
 
     const auto sentSubnet = encodeSubnetBlock(store, 0);
     const auto& gotSubnet = *got.subnetBlocks[0];
-    d.block(subnet, subnetLayout(store.subnets[0].protocolMode == text::CommonMode), gotSubnet,
-            sentSubnet);
+    const auto subnetFields = subnetLayout(store.subnets[0].protocolMode == text::CommonMode);
+    d.block(subnet, subnetFields, gotSubnet, sentSubnet);
 
     // The gateway's command list is read only while it says it is a Modbus
     // master; a different protocol byte is reported above.
-    if (store.subnets[0].protocolMode == text::ModbusMaster && gotSubnet[0] == 0) {
+    const ByteField& protocol = *fieldOf(subnetFields, msg::LabelProtocolsMode);
+    if (store.subnets[0].protocolMode == text::ModbusMaster &&
+        formatField(protocol, gotSubnet) == text::ModbusMaster) {
         const int sent = std::clamp(store.subnets[0].commandCount, 0, kMaxCommands);
         const int held = got.commandCounts[0];
         if (held != sent)
             d.line(subnet, msg::LabelCommandCount, std::to_string(held), std::to_string(sent));
         const auto fields = commandLayout(device.dataFilter);
+        // A command on one side only is named by its function code.
+        const ByteField& functionCode = *fieldOf(fields, msg::LabelFunctionCode);
         const std::string absent(loadString(msg::CompareAbsent));
         for (int k = 0; k < std::min(std::max(sent, held), kMaxCommands); ++k) {
             const std::string place = fillIn(msg::PlaceListCommand, {"1", std::to_string(k + 1)});
@@ -94,30 +87,22 @@ std::vector<std::string> compareWithSent(const Project& project, int firmwareVer
             if (k < sent && record) {
                 d.block(place, fields, *record, encodeCommand(store, 0, k));
             } else if (k < sent) {
-                d.line(place, msg::LabelFunctionCode, absent,
-                       std::to_string(encodeCommand(store, 0, k)[1]));
+                d.line(place, functionCode.label, absent,
+                       formatField(functionCode, encodeCommand(store, 0, k)));
             } else if (record) {
-                d.line(place, msg::LabelFunctionCode, std::to_string((*record)[1]), absent);
+                d.line(place, functionCode.label, formatField(functionCode, *record), absent);
             }
         }
     }
 
     if (sendsClearingOption(device, firmwareVersion) && got.clearingOption) {
         const uint8_t sent = encodeClearingOption(store, device);
-        if (*got.clearingOption != sent)
-            d.line(subnet, device.doubleFault ? msg::LabelDoubleFaultClear : msg::LabelTimeoutCount,
-                   clearingText(*got.clearingOption, device), clearingText(sent, device));
+        d.block(subnet, clearingOptionLayout(device.doubleFault), {&*got.clearingOption, 1},
+                {&sent, 1});
     }
-    if (sendsProfibusConfig(device, firmwareVersion) && got.profibusConfig) {
-        const auto sent = encodeProfibusConfigData(store);
-        if (*got.profibusConfig != sent) {
-            const bool pastTheCount =
-                profibusText(*got.profibusConfig, false) == profibusText(sent, false);
-            d.line(fieldbus, msg::LabelProfibusConfigData,
-                   profibusText(*got.profibusConfig, pastTheCount),
-                   profibusText(sent, pastTheCount));
-        }
-    }
+    if (sendsProfibusConfig(device, firmwareVersion) && got.profibusConfig)
+        d.block(fieldbus, profibusConfigLayout(), *got.profibusConfig,
+                encodeProfibusConfigData(store));
     return d.take();
 }
 

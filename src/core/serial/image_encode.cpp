@@ -1,13 +1,13 @@
 #include "core/serial/image_codec.h"
 
-#include "core/mapping/profibus_config.h"
-#include "core/model/function_code.h"
 #include "core/model/number_text.h"
-#include "core/model/store_texts.h"
-#include "core/serial/code_tables.h"
-#include "core/serial/frame.h"
+#include "core/serial/block_transfer.h"
+#include "core/serial/command_layout.h"
+#include "core/serial/devicenet_layout.h"
+#include "core/serial/field_codec.h"
+#include "core/serial/option_layouts.h"
+#include "core/serial/subnet_layout.h"
 
-#include <algorithm>
 #include <cctype>
 
 namespace brenmoor {
@@ -38,17 +38,8 @@ int leadingNumber(std::string_view text, int base) {
     return static_cast<int>(negative ? -value : value);
 }
 
-uint8_t low(int value) {
-    return static_cast<uint8_t>(value & 0xff);
-}
-uint8_t high(int value) {
-    return static_cast<uint8_t>((value / 256) & 0xff);
-}
-
-void putWord(std::span<uint8_t> block, size_t at, int value) {
-    block[at] = high(value);
-    block[at + 1] = low(value);
-}
+// The blocks that go out alike under every flag are encoded without them.
+const DeviceSettings kNoFlags{};
 
 } // namespace
 
@@ -60,114 +51,56 @@ int encodedHex(std::string_view text) {
 }
 
 std::array<uint8_t, kDeviceNetBlockSize> encodeDeviceNetBlock(const ParameterStore& store) {
-    const FIELDBUS& f = store.fieldbus;
     std::array<uint8_t, kDeviceNetBlockSize> block{};
-    block[0] = low(encodedDecimal(f.stationAddress));
-    block[1] = codeOf(kFieldbusBauds, f.fieldbusBaud).value_or(0);
-    block[2] = codeOf(kInputSizes, f.inputSize).value_or(0);
-    block[3] = codeOf(kOutputSizes, f.outputSize).value_or(0);
+    encodeFields(deviceNetFields(), store.fieldbus, block, kNoFlags);
     return block;
 }
 
 std::array<uint8_t, kSubnetBlockSize> encodeSubnetBlock(const ParameterStore& store, int subnet) {
     const CONFIG& c = store.subnets[static_cast<size_t>(subnet)];
-    std::array<uint8_t, kSubnetBlockSize> b{};
-    // A text of no known mode leaves the cleared byte at 0 and sends no
-    // group's fields; only the interface below goes out.
-    const std::optional<uint8_t> protocol = codeOf(kProtocolModes, c.protocolMode);
-    b[0] = protocol.value_or(0);
-    if (const auto line = lineSettingFields(c, c.protocolMode)) {
-        b[1] = codeOf(kSubnetBauds, *line->baud).value_or(0);
-        b[2] = codeOf(kDataBits, *line->dataBits).value_or(0);
-        b[3] = codeOf(kParities, *line->parity).value_or(0);
-        b[4] = codeOf(kStopBits, *line->stopBits).value_or(0);
-    }
-    switch (protocol ? int{*protocol} : -1) {
-    case 0: {
-        const MASTERPARAM& m = c.master;
-        b[6] = codeOf(kTransmissions, m.masterTransmission).value_or(0);
-        putWord(b, 7, encodedDecimal(m.responseTimeout));
-        b[9] = low(encodedDecimal(m.pollDelay) / 10);
-        b[10] = codeOf(kOutputModes, m.outputMode).value_or(0);
-        b[11] = low(encodedDecimal(m.outputPulse) / 10);
-        b[12] = low(encodedDecimal(m.scanRate));
-        b[13] = low(encodedDecimal(m.commandStatus));
-        break;
-    }
-    case 1:
-        b[5] = low(encodedDecimal(c.slave.slaveAddress));
-        b[6] = codeOf(kTransmissions, c.slave.slaveTransmission).value_or(0);
-        break;
-    case 3: {
-        const COMMONPARAM& k = c.common;
-        b[13] = k.frameControl == text::NumberOfCharacters ? 1 : 0;
-        putWord(b, 14, encodedDecimal(k.charTimeout));
-        b[16] = low(encodedDecimal(k.charCount));
-        b[17] = k.autoSend == text::Open ? 1 : 0;
-        putWord(b, 18, encodedDecimal(k.autoSendCycle));
-        b[20] = k.useCrc == text::Open ? 1 : 0;
-        break;
-    }
-    default:
-        break;
-    }
-    b[21] = c.common.commInterface == text::Rs232 ? 1 : 0;
-    return b;
+    std::array<uint8_t, kSubnetBlockSize> block{};
+    // A text of no known mode leaves the protocol byte at 0 and sends no
+    // group's fields; only the shared ones go out.
+    encodeFields(std::span<const Field<CONFIG>>(&protocolField(), 1), c, block, kNoFlags);
+    if (const SubnetGroup* group = groupOfMode(c.protocolMode))
+        encodeFields(group->fields, c, block, kNoFlags);
+    encodeFields(sharedSubnetFields(), c, block, kNoFlags);
+    return block;
 }
 
 std::array<uint8_t, kCommandRecordSize> encodeCommand(const ParameterStore& store, int subnet,
                                                       int command) {
     const INSTRUCTION& k =
         store.subnets[static_cast<size_t>(subnet)].commands[static_cast<size_t>(command)];
-    std::array<uint8_t, kCommandRecordSize> r{};
-    r[0] = low(encodedDecimal(k.slaveAddress));
-    r[1] = low(functionCodeOf(k));
-    putWord(r, 2, encodedDecimal(k.startAddress));
-    putWord(r, 4, encodedDecimal(k.dataCount));
-    putWord(r, 6, encodedHex(k.mapAddress));
-    r[8] = low(encodedDecimal(k.bitOffset));
-    r[9] = k.scanType == text::FastScan ? 0 : 1;
-    r[10] = swapCodeOf(k.swapMode);
-    return r;
+    std::array<uint8_t, kCommandRecordSize> record{};
+    encodeFields(commandFields(), k, record, kNoFlags);
+    return record;
 }
 
 uint8_t encodeClearingOption(const ParameterStore& store, const DeviceSettings& device) {
-    const CONFIG& first = store.subnets[0];
-    if (device.doubleFault)
-        return first.doubleFaultClear == text::Close ? 0 : 1;
-    if (first.master.timeoutAction == text::Keep)
-        return 0;
-    return low(encodedDecimal(first.master.timeoutCount));
+    std::array<uint8_t, 1> value{};
+    encodeFields(clearingOptionFields(), store.subnets[0], value, device);
+    return value[0];
 }
 
 std::array<uint8_t, kProfibusConfigSize> encodeProfibusConfigData(const ParameterStore& store) {
     std::array<uint8_t, kProfibusConfigSize> data{};
-    const FIELDBUS& f = store.fieldbus;
-    if (f.profibusConfigMode == text::UseNumberOfBytes)
-        return data;
-    const std::vector<uint8_t> bytes = profibusConfigBytes(f.profibusConfigData);
-    const size_t n = std::min<size_t>(bytes.size(), kProfibusConfigSize - 1);
-    std::copy_n(bytes.begin(), n, data.begin() + 1);
-    data[0] = static_cast<uint8_t>(n);
+    encodeFields(profibusConfigFields(), store.fieldbus, data, kNoFlags);
     return data;
 }
 
 std::vector<uint8_t> deviceNetWriteFrame(const ParameterStore& store) {
-    return buildFrame(code::WriteDeviceNet, encodeDeviceNetBlock(store));
+    return writeFrame(Block::DeviceNet, {}, encodeDeviceNetBlock(store));
 }
 
 std::vector<uint8_t> subnetWriteFrame(const ParameterStore& store, int subnet) {
-    std::vector<uint8_t> data{static_cast<uint8_t>(subnet)};
-    const auto block = encodeSubnetBlock(store, subnet);
-    data.insert(data.end(), block.begin(), block.end());
-    return buildFrame(code::WriteSubnet, data);
+    const uint8_t address[] = {static_cast<uint8_t>(subnet)};
+    return writeFrame(Block::Subnet, address, encodeSubnetBlock(store, subnet));
 }
 
 std::vector<uint8_t> commandWriteFrame(const ParameterStore& store, int subnet, int command) {
-    std::vector<uint8_t> data{static_cast<uint8_t>(subnet), static_cast<uint8_t>(command)};
-    const auto record = encodeCommand(store, subnet, command);
-    data.insert(data.end(), record.begin(), record.end());
-    return buildFrame(code::WriteCommand, data);
+    const uint8_t address[] = {static_cast<uint8_t>(subnet), static_cast<uint8_t>(command)};
+    return writeFrame(Block::Command, address, encodeCommand(store, subnet, command));
 }
 
 } // namespace brenmoor
