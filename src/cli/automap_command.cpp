@@ -1,12 +1,17 @@
 #include "cli/cli_prompter.h"
 #include "cli/command_registry.h"
 #include "cli/project_io.h"
+#include "core/jobs/tool_availability.h"
 #include "core/mapping/auto_mapping.h"
 
 #include <iostream>
 
 namespace brenmoor::cli {
 namespace {
+
+// Said when the flags take Auto Mapping away, as the window greys it out.
+constexpr const char* kAutoMappingUnavailable =
+    "Auto Mapping is not available: the project's common-mode flag is set";
 
 // A run stopped by the Profibus configuration data changed nothing, so
 // nothing is saved and the exit status says so. An overflow (61627) still
@@ -16,6 +21,10 @@ int runAutomap(const std::string& input, const std::string& output) {
     auto project = openProjectOrReport(input);
     if (!project)
         return kExitFailed;
+    if (!toolAvailable(MappingTool::AutoMapping, project->device)) {
+        std::cerr << kAutoMappingUnavailable << '\n';
+        return kExitFailed;
+    }
     CliPrompter prompter(std::cout);
     prompter.queueAnswer(Answer::Ok);
     MappingState state;

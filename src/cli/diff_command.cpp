@@ -3,10 +3,10 @@
 #include "cli/serial_session.h"
 
 #include "core/compare/config_diff.h"
+#include "core/jobs/transfer_jobs.h"
 #include "core/resources/messages_compare.h"
 #include "core/resources/string_table.h"
 #include "core/serial/clock.h"
-#include "core/serial/gateway_readback.h"
 
 #include <iostream>
 #include <memory>
@@ -53,13 +53,13 @@ int diffGateway(const std::string& file, const std::string& device, bool all) {
         return kExitFailed;
     SteadyClock clock;
     TransferView view;
-    Project gateway = *project;
-    if (Outcome read = readGatewayConfiguration(*port, clock, gateway, view); !read) {
-        std::cerr << read.message() << '\n';
+    const GatewayComparison compared = compareWithGateway(*port, clock, *project, view);
+    if (!compared.outcome) {
+        std::cerr << compared.outcome.message() << '\n';
         return kExitFailed;
     }
     const std::string gatewayName(loadString(msg::GatewayName));
-    const auto diffs = compareConfigurations(*project, gateway);
+    const auto& diffs = compared.differences;
     const int status = report(diffs, file, gatewayName, true);
     if (all)
         for (const ConfigDifference& d : diffs)

@@ -3,12 +3,8 @@
 #include "cli/project_io.h"
 #include "cli/serial_session.h"
 
-#include "core/mapping/completeness_check.h"
-#include "core/mapping/conflict_maps.h"
-#include "core/mapping/mapping_checks.h"
+#include "core/jobs/download_job.h"
 #include "core/serial/clock.h"
-#include "core/serial/download_sequence.h"
-#include "core/serial/download_verify.h"
 
 #include <iostream>
 
@@ -26,36 +22,34 @@ int runDownload(const std::string& file, const std::string& device, bool yes, bo
         prompter.setDefaultAnswer(Answer::Yes);
 
     MappingState state;
-    if (!runCompletenessCheck(*project, state, prompter))
-        return kExitFailed;
     // A session of the window would have shown Conflict Detection before;
     // here the conflict question rests on a fresh computation of the maps.
-    ConflictMaps::open(*project, state);
+    DownloadJob job(*project, state, prompter, ConflictQuestion::Recomputed);
+    if (!job.open())
+        return kExitFailed;
 
     std::unique_ptr<SerialPort> port = openPortOrReport(device);
     if (!port)
         return kExitFailed;
-    if (Outcome nodes = checkNodeAddresses(project->store); !nodes) {
-        std::cerr << nodes.message() << '\n';
-        return kExitFailed;
-    }
-    if (!askDownloadQuestions(state, prompter))
+    const DownloadStart start = job.start();
+    if (start.kind == DownloadStart::Kind::Refused)
+        std::cerr << start.outcome.message() << '\n';
+    if (!start.go())
         return kExitFailed;
 
     SteadyClock clock;
     TransferView view;
     ProgressPrinter printer(std::cout);
-    DownloadSequence download(*port, clock, prompter, view, std::ref(printer));
-    const Outcome done = download.run(*project);
-    if (!done) {
-        std::cerr << done.message() << '\n';
+    const DownloadResult result =
+        DownloadJob::transfer(*port, clock, prompter, *project, verify, view, std::ref(printer));
+    if (!result.outcome) {
+        std::cerr << result.outcome.message() << '\n';
         return kExitFailed;
     }
-    if (!verify)
+    if (!result.check)
         return kExitSuccess;
 
-    const VerifyReport report =
-        verifyDownload(*port, clock, *project, download.firmwareVersion(), view, std::ref(printer));
+    const VerifyReport& report = *result.check;
     for (const std::string& line : report.differences)
         std::cout << line << '\n';
     if (!report.outcome) {

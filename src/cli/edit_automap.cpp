@@ -2,6 +2,7 @@
 // it, with the question answered from the queue like any other.
 #include "cli/command_registry.h"
 #include "cli/edit_session.h"
+#include "core/jobs/tool_availability.h"
 #include "core/mapping/auto_mapping.h"
 
 namespace brenmoor::cli {
@@ -11,7 +12,7 @@ const RegisterEditCommand automapCommand{
     "automap", [](EditContext& c, std::string_view args) {
         if (!trimmed(args).empty())
             throw UsageError("automap takes no arguments");
-        if (c.editor.project().device.commonMode) {
+        if (!toolAvailable(MappingTool::AutoMapping, c.editor.project().device)) {
             c.out << "disabled: automap\n";
             return;
         }

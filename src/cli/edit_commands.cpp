@@ -3,6 +3,7 @@
 #include "cli/command_registry.h"
 #include "cli/edit_session.h"
 #include "core/editor/command_catalog.h"
+#include "core/jobs/item_lookup.h"
 #include "core/model/text_encoding.h"
 
 #include <algorithm>
@@ -50,21 +51,23 @@ bool checkEnabled(EditContext& c, StructureCommand command, std::string_view nam
 
 const RegisterEditCommand selectCommand{
     "select", [](EditContext& c, std::string_view args) {
-        const auto [what, rest] = splitWord(trimmed(args));
-        ItemId item = kNoItem;
-        const auto& tree = c.editor.tree();
-        if (what == "fieldbus" || what == "subnet") {
-            expectNoArguments("select " + std::string(what), rest);
-            item = what == "fieldbus" ? tree.children(kNoItem).at(0) : findSubnetRoot(tree);
-        } else if (what == "node" || what == "command") {
-            const int number = parseNumber(trimmed(rest), std::string(what) + " number");
-            item = what == "node" ? c.editor.nodeItem(number) : c.editor.commandItem(number);
-            if (item == kNoItem)
-                throw UsageError("the tree has no " + std::string(what) + " " +
-                                 std::to_string(number));
-        } else {
+        const auto parsed = parseItemName(args);
+        if (const auto* error = std::get_if<ItemNameError>(&parsed)) {
+            switch (error->kind) {
+            case ItemNameError::Kind::TrailingText:
+                throw UsageError("select " + error->word + " takes no arguments");
+            case ItemNameError::Kind::NotANumber:
+                throw UsageError(error->word + " number must be a number: '" + error->text + "'");
+            case ItemNameError::Kind::UnknownKind:
+                break;
+            }
             throw UsageError("select fieldbus|subnet|node N|command N");
         }
+        const ItemName& name = std::get<ItemName>(parsed);
+        const ItemId item = findItem(c.editor, name);
+        if (item == kNoItem)
+            throw UsageError("the tree has no " + std::string(kindName(name.kind)) + " " +
+                             std::to_string(name.number));
         c.editor.selectItem(item);
         c.out << "selected " << describeSelection(c.editor) << '\n';
     }};

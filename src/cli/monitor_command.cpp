@@ -1,33 +1,22 @@
 #include "cli/command_registry.h"
 #include "cli/serial_session.h"
 
+#include "core/jobs/monitor_driver.h"
 #include "core/monitor/monitor_answer.h"
-#include "core/monitor/monitor_record.h"
 #include "core/monitor/monitor_session.h"
-#include "core/resources/messages_monitor.h"
-#include "core/resources/string_table.h"
 #include "core/serial/clock.h"
 
-#include <algorithm>
 #include <csignal>
 #include <iostream>
-#include <limits>
 #include <memory>
 #include <optional>
-#include <vector>
 
 namespace brenmoor::cli {
 namespace {
 
+using monitor::MonitorDriver;
 using monitor::MonitorSession;
 using monitor::MonitorStep;
-using monitor::WriteRequest;
-
-// The dialog's timer 1, and Send's waits for the record it answers.
-constexpr int kTimerMs = 200;
-constexpr int kSendSettleMs = 100;
-constexpr int kSendPolls = 5;
-constexpr int kSendPollMs = 200;
 
 volatile std::sig_atomic_t interrupted = 0;
 
@@ -56,104 +45,25 @@ class InterruptScope {
     void (*oldTerm_)(int) = SIG_DFL;
 };
 
-struct MonitorLimits {
-    std::optional<size_t> rows;        // stop after this many shown rows
-    std::optional<int64_t> durationMs; // stop after this long
-};
-
-// The monitor dialog's timer and Send over a port and a clock, printing rows
-// instead of listing them.
-class CliMonitor {
+// A row as the dialog lists it: its four texts, separated by tabs.
+class RowPrinter {
   public:
-    CliMonitor(SerialPort& port, Clock& clock, MonitorSession& session)
-        : port_(port), clock_(clock), session_(session) {}
-
-    // Performs Send first, when asked, then polls until a limit is reached,
-    // the user interrupts or the port is gone; false when a message was
-    // printed on the way.
-    bool run(const MonitorLimits& limits, const std::optional<WriteRequest>& send) {
-        const int64_t start = clock_.now();
-        // No limit is a deadline that never comes (GCC's optimiser cannot
-        // follow an optional one through the loop).
-        const int64_t deadline =
-            limits.durationMs ? start + *limits.durationMs : std::numeric_limits<int64_t>::max();
-        auto done = [&] {
-            return interrupted || portGone_ || (limits.rows && shown_ >= *limits.rows) ||
-                   clock_.now() >= deadline;
-        };
-        // As if Send were pressed the moment the dialog opened: the first
-        // record of the run gets the write request.
-        if (send)
-            performSend(*send);
-        int64_t nextTick = clock_.now();
-        while (!done()) {
-            tick();
-            nextTick += kTimerMs;
-            const int64_t wakeAt = std::min(std::max(nextTick, clock_.now()), deadline);
-            nextTick = std::max(nextTick, clock_.now());
-            if (!done())
-                clock_.sleepMs(static_cast<int>(std::max<int64_t>(0, wakeAt - clock_.now())));
-        }
-        return ok_;
-    }
-
-  private:
-    // One read of what waits, as timer 1 takes it. A port whose device went
-    // away closed itself: like the dialog's timer, say so once and stop.
-    void tick() {
-        if (!port_.isOpen()) {
-            std::cerr << loadString(msg::OpenSerialPortFailed) << std::endl;
-            ok_ = false;
-            portGone_ = true;
-            return;
-        }
-        const std::vector<uint8_t> bytes = readWaiting();
-        if (!bytes.empty())
-            apply(session_.tick(bytes));
-    }
-
-    void performSend(const WriteRequest& request) {
-        clock_.sleepMs(kSendSettleMs);
-        std::vector<uint8_t> bytes;
-        for (int poll = 0; poll < kSendPolls && bytes.empty(); ++poll) {
-            if (poll > 0)
-                clock_.sleepMs(kSendPollMs);
-            bytes = readWaiting();
-        }
-        apply(session_.send(bytes, request));
-    }
-
-    std::vector<uint8_t> readWaiting() {
-        const size_t waiting = std::min(port_.queryStatus(), monitor::kMaxRecordBytes);
-        std::vector<uint8_t> bytes(waiting);
-        bytes.resize(waiting == 0 ? 0 : port_.readBytes(bytes));
-        return bytes;
-    }
-
-    void apply(const MonitorStep& step) {
-        if (!step.answer.empty())
-            port_.writeBytes(step.answer);
+    void operator()(const MonitorStep& step) {
         if (step.shownRow) {
             const auto& row = *step.shownRow;
             std::cout << row.state << '\t' << row.slaveAddress << '\t' << row.startingAddress
                       << '\t' << row.data << std::endl;
-            ++shown_;
         }
-        if (!step.outcome)
-            report(step.outcome);
+        if (!step.outcome) {
+            std::cerr << step.outcome.message() << std::endl;
+            ok_ = false;
+        }
     }
+    // False once a message was printed.
+    bool ok() const { return ok_; }
 
-    void report(const Outcome& outcome) {
-        std::cerr << outcome.message() << std::endl;
-        ok_ = false;
-    }
-
-    SerialPort& port_;
-    Clock& clock_;
-    MonitorSession& session_;
-    size_t shown_ = 0;
+  private:
     bool ok_ = true;
-    bool portGone_ = false;
 };
 
 struct MonitorArgs {
@@ -167,18 +77,17 @@ struct MonitorArgs {
 int runMonitor(const MonitorArgs& args) {
     // Send's input is checked before the port opens, so a refused text
     // leaves the gateway and the save file untouched.
-    std::optional<WriteRequest> send;
+    std::optional<MonitorDriver::SendTexts> send;
     if (!args.send.empty()) {
         const size_t colon = args.send.find(':');
         if (colon == std::string::npos)
             throw UsageError("--send takes ADDR:DATA, e.g. 4000:\"00 01 02 03\"");
-        const auto input =
-            monitor::checkSendInput(args.send.substr(0, colon), args.send.substr(colon + 1));
+        send = MonitorDriver::SendTexts{args.send.substr(0, colon), args.send.substr(colon + 1)};
+        const auto input = monitor::checkSendInput(send->address, send->data);
         if (!input.outcome) {
             std::cerr << input.outcome.message() << '\n';
             return kExitFailed;
         }
-        send = input.request;
     }
 
     SerialSession opened = openMonitorSession(args.device);
@@ -193,7 +102,7 @@ int runMonitor(const MonitorArgs& args) {
             return kExitFailed;
         }
 
-    MonitorLimits limits;
+    monitor::MonitorRunLimits limits;
     if (args.rows > 0)
         limits.rows = args.rows;
     if (args.seconds > 0)
@@ -201,11 +110,14 @@ int runMonitor(const MonitorArgs& args) {
 
     InterruptScope interrupts;
     SteadyClock clock;
-    CliMonitor monitor(*opened.port, clock, session);
-    const bool ok = monitor.run(limits, send);
+    MonitorDriver driver(session, clock);
+    RowPrinter printer;
+    driver.run(
+        *opened.port, limits, send, [] { return interrupted != 0; },
+        [&printer](const MonitorStep& step) { printer(step); });
     session.stopSaving();
     opened.port->closePort();
-    return ok ? kExitSuccess : kExitFailed;
+    return printer.ok() ? kExitSuccess : kExitFailed;
 }
 
 const RegisterCommand registration{

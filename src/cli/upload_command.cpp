@@ -2,8 +2,8 @@
 #include "cli/project_io.h"
 #include "cli/serial_session.h"
 
+#include "core/jobs/transfer_jobs.h"
 #include "core/serial/clock.h"
-#include "core/serial/upload_sequence.h"
 
 #include <iostream>
 
@@ -24,13 +24,13 @@ int runUpload(const std::string& device, const std::string& output, const std::s
     SteadyClock clock;
     TransferView view;
     ProgressPrinter printer(std::cout);
-    UploadSequence upload(*port, clock, view, std::ref(printer));
-    const Outcome done = upload.run(project);
-    if (!done) {
-        std::cerr << done.message() << '\n';
+    const UploadResult uploaded =
+        uploadConfiguration(*port, clock, project, view, std::ref(printer));
+    if (!uploaded.outcome) {
+        std::cerr << uploaded.outcome.message() << '\n';
         return kExitFailed;
     }
-    return saveProjectOrReport(project, output) ? kExitSuccess : kExitFailed;
+    return saveProjectOrReport(uploaded.project, output) ? kExitSuccess : kExitFailed;
 }
 
 const RegisterCommand registration{

@@ -23,7 +23,7 @@
 #include "core/serial/download_verify.h"
 #include "core/serial/frame.h"
 #include "core/serial/gateway_readback.h"
-#include "core/serial/scripted_port.h"
+#include "scripted_port.h"
 
 using namespace brenmoor;
 using fuzz::check;

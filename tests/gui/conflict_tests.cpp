@@ -12,7 +12,6 @@
 #include "gui/mapping/conflict_map_model.h"
 
 #include <QAction>
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
@@ -350,46 +349,6 @@ class ConflictTests : public QObject {
         QCOMPARE(rows, 2);
         QVERIFY(frame.mappingState().mappingConflict);
         project.marks.modified = false;
-    }
-
-    // Not a pass/fail test: prints how long opening with 48 commands of
-    // maximal size and toggling entries take in the window.
-    void measureOpeningAndToggling() {
-        Project project = makeNewProject();
-        for (int i = 0; i < 24; ++i) {
-            addCommand(project, 3, 125, 0, QString::number(i * 0x100, 16).toStdString());
-            addCommand(project, 16, 123, 0,
-                       QString::number(0x4000 + i * 0x100 + 0x80, 16).toStdString());
-        }
-        QCOMPARE(project.store.subnets[0].commandCount, 48);
-        MappingState state;
-        QList<double> opens, toggles, paints;
-        for (int round = 0; round < 5; ++round) {
-            QElapsedTimer timer;
-            timer.start();
-            CDTest dialog(project, state);
-            dialog.show();
-            dialog.grab(); // the first complete paint
-            opens << timer.nsecsElapsed() / 1e6;
-            for (int row = 0; row < 48; ++row) {
-                QListWidgetItem* item = dialog.commandList()->item(row);
-                timer.restart();
-                item->setCheckState(Qt::Unchecked);
-                toggles << timer.nsecsElapsed() / 1e6;
-                // A full paint of both views: more than the toggle needs.
-                timer.restart();
-                dialog.inputGrid()->viewport()->grab();
-                dialog.outputGrid()->viewport()->grab();
-                paints << timer.nsecsElapsed() / 1e6;
-            }
-        }
-        auto report = [](const char* name, QList<double> times) {
-            std::sort(times.begin(), times.end());
-            qInfo("%s_ms median %.3f max %.3f", name, times[times.size() / 2], times.back());
-        };
-        report("open_with_first_paint", opens);
-        report("toggle", toggles);
-        report("full_paint_of_both_maps", paints);
     }
 };
 

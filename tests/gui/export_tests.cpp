@@ -77,11 +77,6 @@ class ExportTests : public QObject {
     }
 
   private slots:
-    void initTestCase() {
-        // Never hand a workbook to the desktop from a test.
-        qputenv("BRENMOOR_NO_OPEN", "1");
-    }
-
     void init() {
         dir_ = std::make_unique<QTemporaryDir>();
         auto dialogs = std::make_unique<ScriptedFileDialogs>();
@@ -109,6 +104,8 @@ class ExportTests : public QObject {
         QVERIFY(!QFileInfo::exists(file("plant")));
         QVERIFY(isZip(path));
         QCOMPARE(dialogs_->workbookSaveCalls, 1);
+        // Handed to the desktop under the name it was written as.
+        QCOMPARE(dialogs_->openedWorkbooks, QStringList{path});
 
         if (!QFileInfo::exists(kPython))
             QSKIP("no /usr/bin/python3 to read the workbook back");
@@ -145,6 +142,7 @@ class ExportTests : public QObject {
         QVERIFY(seen->seen);
         QVERIFY2(seen->text.contains(path), qPrintable(seen->text));
         QVERIFY(!QFileInfo::exists(path));
+        QVERIFY(dialogs_->openedWorkbooks.isEmpty());
     }
 
     void existingFileIsReplacedOnlyAfterYes() {

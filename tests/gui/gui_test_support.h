@@ -18,7 +18,8 @@
 namespace brenmoor::gui::test {
 
 // File dialogs that answer from a script and remember how often they were
-// asked. An empty answer is a cancelled dialog.
+// asked. An empty answer is a cancelled dialog. Workbooks are only noted,
+// never handed to the desktop.
 class ScriptedFileDialogs : public FileDialogs {
   public:
     QStringList openAnswers;
@@ -29,6 +30,7 @@ class ScriptedFileDialogs : public FileDialogs {
     int saveCalls = 0;
     int monitorSaveCalls = 0;
     int workbookSaveCalls = 0;
+    QStringList openedWorkbooks;
 
     QString openFileName(QWidget*) override {
         ++openCalls;
@@ -46,6 +48,7 @@ class ScriptedFileDialogs : public FileDialogs {
         ++workbookSaveCalls;
         return workbookSaveAnswers.isEmpty() ? QString() : workbookSaveAnswers.takeFirst();
     }
+    void openWorkbook(const QString& path) override { openedWorkbooks << path; }
 };
 
 // What a modal dialog showed before the test answered it.

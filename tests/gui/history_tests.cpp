@@ -2,10 +2,11 @@
 // the enable states, the page after a restore, and that a comparison never
 // changes the document.
 #include "gui_test_support.h"
+#include "serial_test_support.h"
 
 #include "core/model/project_file.h"
 #include "core/model/store_texts.h"
-#include "core/serial/scripted_port.h"
+#include "fake_clock.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/modbus_config_doc.h"
@@ -15,9 +16,8 @@
 #include "gui/editor/modbus_config_view.h"
 #include "gui/editor/property_grid.h"
 #include "gui/serial/serial_link.h"
-#include "port/posix_serial_port.h"
-#include "port/system_port_lister.h"
-#include "sim/pty_gateway.h"
+#include "scripted_port.h"
+#include "sim/gateway_config.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -59,6 +59,7 @@ class FakeOpener : public PortOpener {
         return result;
     }
     int opened = 0;
+    FakeClock& clock() { return clock_; }
 
   private:
     bool opens_;
@@ -127,7 +128,7 @@ class HistoryTests : public QObject {
         auto opener = std::make_unique<FakeOpener>(opens);
         FakeOpener& result = *opener;
         auto link = std::make_unique<SerialLink>(std::make_unique<FakeLister>(ComPortNames{"COM1"}),
-                                                 std::move(opener));
+                                                 std::move(opener), result.clock());
         link->enumeratePorts();
         link->settings().confirmed = confirmed;
         frame_->replaceSerialLink(std::move(link));
@@ -509,27 +510,20 @@ class HistoryTests : public QObject {
         view().addCommandFromList(2);
         ParameterStore onSite = project().store;
         onSite.fieldbus.stationAddress = "33";
-        sim::PtyGateway gateway(sim::GatewayEngine(sim::GatewayOptions{},
-                                                   sim::configFromStore(onSite, project().device)));
-        QVERIFY2(gateway.open(), gateway.errorText().c_str());
-        gateway.start();
-
-        auto lister = std::make_unique<port::SystemPortLister>();
-        lister->addDevice(gateway.devicePath());
-        auto link = std::make_unique<SerialLink>(std::move(lister),
-                                                 std::make_unique<port::PosixPortOpener>());
+        SimulatedGateway gateway(SimulatedGateway::fastOptions(),
+                                 sim::configFromStore(onSite, project().device));
+        FakeClock clock;
+        auto link = std::make_unique<SerialLink>(
+            std::make_unique<FakeLister>(ComPortNames{"/dev/ttyS0", gateway.device()}),
+            std::make_unique<SimulatedPortOpener>(clock), clock);
         link->enumeratePorts();
-        const ComPortNames& names = link->portNames();
-        link->settings().portIndex = static_cast<int>(
-            std::find(names.begin(), names.end(), gateway.devicePath()) - names.begin());
+        link->settings().portIndex = 1;
         link->settings().confirmed = true;
         frame_->replaceSerialLink(std::move(link));
 
         const auto shown = recordComparisons();
         const Project before = project();
         frame_->action(cmd::CompareWithGateway)->trigger();
-        gateway.stop();
-        gateway.join();
 
         QVERIFY(shown->shown);
         QCOMPARE(shown->otherName, QStringLiteral("Gateway"));
@@ -541,6 +535,31 @@ class HistoryTests : public QObject {
         QCOMPARE(project().store, before.store);
         QCOMPARE(project().device, before.device);
         QCOMPARE(project().marks.modified, before.marks.modified);
+    }
+
+    // The read waits on the serial worker: the window's timers run (and the
+    // reading window paints) while it does.
+    void compareWithGatewayKeepsTheWindowRunningWhileItReads() {
+        SimulatedGateway gateway(SimulatedGateway::fastOptions(),
+                                 sim::configFromStore(project().store, project().device));
+        GatedClock clock;
+        auto link = std::make_unique<SerialLink>(
+            std::make_unique<FakeLister>(ComPortNames{gateway.device()}),
+            std::make_unique<SimulatedPortOpener>(clock), clock);
+        link->enumeratePorts();
+        link->settings().confirmed = true;
+        frame_->replaceSerialLink(std::move(link));
+        const auto shown = recordComparisons();
+        bool ranMeanwhile = false;
+        QTimer::singleShot(0, [&] {
+            ranMeanwhile = true;
+            clock.open();
+        });
+        frame_->action(cmd::CompareWithGateway)->trigger();
+        QVERIFY(ranMeanwhile);
+        QVERIFY(!clock.waitedInVain());
+        QVERIFY(shown->shown);
+        QVERIFY(frame_->serialLink().worker().waiting() == false);
     }
 };
 

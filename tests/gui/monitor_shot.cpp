@@ -8,10 +8,10 @@
 #include "core/monitor/monitor_record.h"
 #include "core/serial/clock.h"
 #include "core/serial/port_settings.h"
-#include "core/serial/scripted_port.h"
 #include "gui/app/file_dialogs.h"
 #include "gui/monitor/cstakeout.h"
 #include "port/posix_serial_port.h"
+#include "scripted_port.h"
 
 #include <QApplication>
 #include <QPixmap>

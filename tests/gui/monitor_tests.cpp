@@ -2,19 +2,20 @@
 // the port, the two toggles, Save Content, the port's failures, and Tools
 // "Monitor I/O Data" with and without confirmed serial settings.
 #include "gui_test_support.h"
+#include "serial_test_support.h"
 
 #include "core/resources/messages_monitor.h"
 #include "core/resources/messages_serial.h"
 #include "core/resources/string_table.h"
-#include "core/serial/clock.h"
 #include "core/serial/port_settings.h"
-#include "core/serial/scripted_port.h"
+#include "fake_clock.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/modbus_config_doc.h"
 #include "gui/monitor/cstakeout.h"
 #include "gui/monitor/monitor_list_model.h"
 #include "gui/serial/serial_link.h"
+#include "scripted_port.h"
 
 #include <QAction>
 #include <QFile>
@@ -319,6 +320,60 @@ class MonitorTests : public QObject {
         dialog.onSend();
         QCOMPARE(seen->text, messageText(msg::ReceivedDataMalformed));
         QVERIFY(bench_->port.written().empty());
+    }
+
+    // Send waits on the serial worker: the dialog's event loop runs on (it
+    // paints, its timers fire) while Send looks for the record, and the
+    // dialog cannot close under it.
+    void sendKeepsTheDialogRunningWhileItWaits() {
+        GatedClock clock;
+        ScriptedPort port(clock);
+        port.expectReply(kCorrectRecord, 250);
+        class Opener : public PortOpener {
+          public:
+            explicit Opener(ScriptedPort& port) : port_(port) {}
+            PortOpenResult open(const std::string&, const LineSettings&) override {
+                return {std::make_unique<Forward>(port_), PortOpenError::None};
+            }
+
+          private:
+            struct Forward : SerialPort {
+                explicit Forward(ScriptedPort& port) : port(port) {}
+                size_t queryStatus() override { return port.queryStatus(); }
+                bool writeBytes(std::span<const uint8_t> bytes) override {
+                    return port.writeBytes(bytes);
+                }
+                size_t readBytes(std::span<uint8_t> buffer) override {
+                    return port.readBytes(buffer);
+                }
+                void closePort() override { port.closePort(); }
+                bool isOpen() const override { return port.isOpen(); }
+                ScriptedPort& port;
+            };
+            ScriptedPort& port_;
+        } opener(port);
+        CStakeout dialog(opener, std::string("/dev/ttyMON0"), clock, *dialogs_);
+        QVERIFY(dialog.openMonitor());
+        // A first write, so that the scripted record follows it.
+        port.writeBytes(std::vector<uint8_t>{0x00});
+        bool ranMeanwhile = false;
+        bool openAfterExit = false;
+        QTimer::singleShot(0, [&] {
+            ranMeanwhile = true;
+            // Exit while Send waits: the dialog closes once Send is done.
+            dialog.exitButton()->click();
+            openAfterExit = dialog.isVisible() && dialog.portOpen();
+            clock.open();
+        });
+        dialog.show();
+        dialog.onSend();
+        QVERIFY(ranMeanwhile);
+        QVERIFY(openAfterExit);
+        QVERIFY(!clock.waitedInVain());
+        QCOMPARE(port.written().back(), (Bytes{0x01, 0x40, 0x00, 0x04, 0x00, 0x01, 0x02, 0x03}));
+        QCOMPARE(dialog.listModel()->rowCount(), 1);
+        QVERIFY(!dialog.portOpen());
+        QVERIFY(!dialog.timer()->isActive());
     }
 
     void stopDisplayingKeepsSavingAndContinueEmptiesTheList() {

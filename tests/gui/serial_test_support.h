@@ -2,7 +2,8 @@
 
 #include "core/resources/prompter.h"
 #include "core/serial/port_settings.h"
-#include "sim/pty_gateway.h"
+#include "scripted_port.h"
+#include "sim/gateway_engine.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -10,9 +11,14 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -57,27 +63,28 @@ class FixedPortLister : public PortLister {
     ComPortNames names_;
 };
 
-// A simulated gateway on a pseudo-terminal for one test, stopped at the end.
-// Replies are timed for 115200 baud: the upload waits only 50 ms for each
-// reply, too little slack at 19200 on a machine busy with builds.
+// A simulated gateway in this process for one test: the gateway's engine
+// answers what a port opened on device() writes, each reply arriving on the
+// test's clock as late as it would on the line. Replies are timed for
+// 115200 baud, where every reply fits into the upload's 50 ms.
 class SimulatedGateway {
   public:
     explicit SimulatedGateway(sim::GatewayOptions options = fastOptions(),
                               sim::GatewayConfig config = {},
                               std::vector<sim::FaultRule> faults = {})
-        : gateway_(makeEngine(options, std::move(config), faults)) {
-        ok_ = gateway_.open();
-        if (ok_)
-            gateway_.start();
+        : engine_(options, std::move(config)),
+          device_("/dev/simulated-gateway-" + std::to_string(++count())) {
+        for (const sim::FaultRule& rule : faults)
+            engine_.addFault(rule);
+        registry()[device_] = this;
     }
-    ~SimulatedGateway() {
-        if (ok_) {
-            gateway_.stop();
-            gateway_.join();
-        }
-    }
-    bool ok() const { return ok_; }
-    std::string device() const { return gateway_.devicePath(); }
+    ~SimulatedGateway() { registry().erase(device_); }
+    SimulatedGateway(const SimulatedGateway&) = delete;
+    SimulatedGateway& operator=(const SimulatedGateway&) = delete;
+
+    bool ok() const { return true; }
+    std::string device() const { return device_; }
+    sim::GatewayEngine& engine() { return engine_; }
 
     static sim::GatewayOptions fastOptions() {
         sim::GatewayOptions options;
@@ -85,18 +92,86 @@ class SimulatedGateway {
         return options;
     }
 
-  private:
-    static sim::GatewayEngine makeEngine(const sim::GatewayOptions& options,
-                                         sim::GatewayConfig config,
-                                         const std::vector<sim::FaultRule>& faults) {
-        sim::GatewayEngine engine(options, std::move(config));
-        for (const sim::FaultRule& rule : faults)
-            engine.addFault(rule);
-        return engine;
+    // A port on this gateway, as an opener of the device gives it.
+    std::unique_ptr<SerialPort> open(Clock& clock) {
+        auto port = std::make_unique<ScriptedPort>(clock);
+        port->setResponder([this, &clock](const std::vector<uint8_t>& request) {
+            ScriptedPort::Reply reply;
+            for (sim::ScheduledReply& scheduled : engine_.receive(request, clock.now()))
+                reply.chunks.push_back({scheduled.delayMs, std::move(scheduled.bytes)});
+            return reply;
+        });
+        return port;
     }
 
-    sim::PtyGateway gateway_;
-    bool ok_ = false;
+    // The gateway of a device name, while it lives.
+    static SimulatedGateway* find(const std::string& device) {
+        const auto it = registry().find(device);
+        return it == registry().end() ? nullptr : it->second;
+    }
+
+  private:
+    static std::map<std::string, SimulatedGateway*>& registry() {
+        static std::map<std::string, SimulatedGateway*> gateways;
+        return gateways;
+    }
+    static int& count() {
+        static int n = 0;
+        return n;
+    }
+
+    sim::GatewayEngine engine_;
+    std::string device_;
+};
+
+// Opens the devices of the simulated gateways alive now, on `clock`; any
+// other device fails to open, as a missing one does.
+class SimulatedPortOpener : public PortOpener {
+  public:
+    explicit SimulatedPortOpener(Clock& clock) : clock_(clock) {}
+    PortOpenResult open(const std::string& deviceName, const LineSettings& line) override {
+        ++opens;
+        lastLine = line;
+        SimulatedGateway* gateway = SimulatedGateway::find(deviceName);
+        if (!gateway)
+            return {nullptr, PortOpenError::OpenFailed};
+        return {gateway->open(clock_), PortOpenError::None};
+    }
+    int opens = 0;
+    LineSettings lastLine;
+
+  private:
+    Clock& clock_;
+};
+
+// A fake clock whose sleeps wait, in real time, until the test opens the
+// gate: what a window does while a job waits on it shows. A gate nobody
+// opens gives way after a few seconds, so a window that cannot open it fails
+// its test instead of hanging it.
+class GatedClock : public Clock {
+  public:
+    int64_t now() override { return now_; }
+    void sleepMs(int ms) override {
+        now_ += ms;
+        std::unique_lock lock(mutex_);
+        if (!opened_.wait_for(lock, std::chrono::seconds(5), [this] { return open_; }))
+            waitedInVain_ = true;
+    }
+    void open() {
+        {
+            std::lock_guard lock(mutex_);
+            open_ = true;
+        }
+        opened_.notify_all();
+    }
+    bool waitedInVain() const { return waitedInVain_; }
+
+  private:
+    std::atomic<int64_t> now_ = 0;
+    std::mutex mutex_;
+    std::condition_variable opened_;
+    bool open_ = false;
+    std::atomic<bool> waitedInVain_ = false;
 };
 
 // Whether a scripted dialog came up. The watch ends with the last copy of

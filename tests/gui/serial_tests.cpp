@@ -1,17 +1,19 @@
 // The serial dialogs as the user drives them: Serial Port Configuration and
-// its confirmed mark, Download and Upload against a simulated gateway, and
-// the failures they report.
+// its confirmed mark, Download and Upload against a simulated gateway in
+// this process, on a fake clock, and the failures they report.
 #include "gui_test_support.h"
 #include "serial_test_support.h"
 
 #include "core/model/project.h"
+#include "core/resources/messages_gui.h"
 #include "core/resources/messages_mapping.h"
 #include "core/resources/messages_serial.h"
+#include "core/resources/messages_serial_dialogs.h"
 #include "core/resources/string_table.h"
+#include "fake_clock.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/gui_text.h"
 #include "gui/app/main_frame.h"
-#include "gui/app/modbus_config_app.h"
 #include "gui/app/modbus_config_doc.h"
 #include "gui/editor/modbus_config_view.h"
 #include "gui/serial/cdconfig.h"
@@ -19,13 +21,13 @@
 #include "gui/serial/cdupload.h"
 #include "gui/serial/front_port_lister.h"
 #include "gui/serial/serial_link.h"
-#include "port/posix_serial_port.h"
 #include "sim/gateway_config.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 
@@ -35,6 +37,8 @@ using namespace brenmoor::gui::test;
 
 namespace {
 
+// How long a test waits for the end of a transfer on the fake clock: the
+// simulated gateway answers in this process, so only a fault takes it long.
 constexpr int kTransferWaitMs = 20000;
 
 QString message(MessageId id) {
@@ -91,15 +95,20 @@ class SerialTests : public QObject {
 
   private:
     RecordingPrompter prompter_;
+    std::unique_ptr<FakeClock> clock_;
     std::unique_ptr<CMainFrame> frame_;
 
     // A window on a new document whose port list is `ports`; messages and
-    // questions of the serial dialogs go to prompter_.
+    // questions of the serial dialogs go to prompter_. The ports of the
+    // simulated gateways open; every wait is on a fake clock.
     void openWindow(const ComPortNames& ports, const Project& project = makeNewProject()) {
         prompter_ = RecordingPrompter();
+        frame_.reset();
+        clock_ = std::make_unique<FakeClock>();
         frame_ = std::make_unique<CMainFrame>(std::make_unique<ScriptedFileDialogs>());
-        auto link = std::make_unique<SerialLink>(std::make_unique<FixedPortLister>(ports),
-                                                 std::make_unique<port::PosixPortOpener>());
+        auto link =
+            std::make_unique<SerialLink>(std::make_unique<FixedPortLister>(ports),
+                                         std::make_unique<SimulatedPortOpener>(*clock_), *clock_);
         link->setPrompter(&prompter_);
         frame_->replaceSerialLink(std::move(link));
         frame_->document().project() = project;
@@ -121,6 +130,7 @@ class SerialTests : public QObject {
     void cleanup() {
         prompter_.onShown = nullptr;
         frame_.reset();
+        clock_.reset();
     }
 
     // --- Serial Port Configuration -------------------------------------
@@ -182,41 +192,6 @@ class SerialTests : public QObject {
         lister.addFront("/dev/s");
         lister.addFront("/dev/p");
         QCOMPARE(lister.listPorts(), (ComPortNames{"/dev/s", "/dev/p", "/dev/a"}));
-    }
-
-    void simulateOffersTheSimulatedGatewayFirstAndDownloadsToIt() {
-        const CModbusConfigApp::Options options = CModbusConfigApp::parse(
-            {QStringLiteral("brenmoor"), QStringLiteral("--no-select-device"),
-             QStringLiteral("--simulate"), QStringLiteral("--port"), QStringLiteral("/dev/extra")});
-        CModbusConfigApp app;
-        QCOMPARE(app.start(options), -1);
-        QVERIFY(app.simulator());
-        SerialLink& link = app.mainFrame()->serialLink();
-        QVERIFY(link.portNames().size() >= 2);
-        QCOMPARE(link.portNames()[0], app.simulator()->devicePath());
-        QCOMPARE(link.portNames()[1], std::string("/dev/extra"));
-        link.setPrompter(&prompter_);
-        prompter_.shown.clear();
-
-        // The first Download asks for the settings; the proposed port is the
-        // simulator's.
-        auto config = whenModal<CDConfig>([](CDConfig* d) {
-            QCOMPARE(d->list(CDConfig::Port)->currentIndex(), 0);
-            d->accept();
-        });
-        bool downloaded = false;
-        auto download = whenModal<CDownload>([&](CDownload* d) {
-            d->verifyBox()->setChecked(false);
-            QVERIFY(press(d));
-            downloaded = d->lineB()->text() == QStringLiteral("Downloading is successful!");
-            d->exitButton()->click();
-        });
-        app.mainFrame()->action(cmd::Download)->trigger();
-        QVERIFY(*config);
-        QVERIFY(*download);
-        QVERIFY(downloaded);
-        QCOMPARE(prompter_.shown, QStringList());
-        app.mainFrame()->document().project().marks.modified = false;
     }
 
     // --- Dispatch ------------------------------------------------------
@@ -433,6 +408,48 @@ class SerialTests : public QObject {
         });
         trigger(cmd::Download);
         QVERIFY(*ran);
+    }
+
+    // Without a prompter of the test's, a long list of read-back differences
+    // is a warning box of the dialog with the first ten and "...", and all
+    // of them in its details.
+    void readBackDifferencesAreABoxWithTheFirstTenAndAllInItsDetails() {
+        const Project project = projectWithCommands(12);
+        sim::FaultRule miswrite;
+        miswrite.code = 0x10;
+        miswrite.occurrence = 0;
+        miswrite.kind = sim::FaultRule::Kind::Miswrite;
+        miswrite.miswriteByte = 7;
+        miswrite.miswriteMask = 0x10;
+        SimulatedGateway gateway(SimulatedGateway::fastOptions(), {}, {miswrite});
+        openConfirmedWindow({gateway.device()}, project);
+        frame_->serialLink().setPrompter(nullptr);
+        std::shared_ptr<SeenDialog> box;
+        QStringList shown, details;
+        auto ran = whenModal<CDownload>([&](CDownload* d) {
+            QVERIFY(d->verifyBox()->isChecked());
+            d->setProperty("answeredByTest", true);
+            box = onNextModal([&](QWidget* modal) {
+                if (auto* message = qobject_cast<QMessageBox*>(modal)) {
+                    shown = message->informativeText().split(QLatin1Char('\n'));
+                    details = message->detailedText().split(QLatin1Char('\n'));
+                }
+                modal->close();
+            });
+            QVERIFY(press(d));
+            QVERIFY(!d->stepIcon(3)->isVisible());
+            d->exitButton()->click();
+        });
+        trigger(cmd::Download);
+        QVERIFY(*ran);
+        QVERIFY(box && box->seen);
+        QCOMPARE(box->title, message(msg::AppTitle));
+        QCOMPARE(box->text, message(msg::VerifyDifferencesHeading));
+        // One changed byte in each of the twelve commands.
+        QCOMPARE(details.size(), 12);
+        QCOMPARE(shown.size(), 11);
+        QCOMPARE(shown.mid(0, 10), details.mid(0, 10));
+        QCOMPARE(shown.back(), QStringLiteral("..."));
     }
 
     // --- Upload --------------------------------------------------------

@@ -52,7 +52,7 @@ inline constexpr MessageId MonitorCaption{1510};
 inline constexpr MessageId MappingAddressLabel{1511};
 inline constexpr MessageId DataLabel{1512};
 inline constexpr MessageId SendButton{1513};
-inline constexpr MessageId ExitButton{1514};
+inline constexpr MessageId MonitorExitButton{1514};
 inline constexpr MessageId SaveFileType{1515};
 
 // The save file's failures, with the file name for "%s".

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace brenmoor {
 
@@ -27,6 +28,16 @@ class Prompter {
     virtual void inform(std::string_view text) = 0;
     // A modeless notice the caller does not wait for.
     virtual void notice(std::string_view text, NoticeKind kind) = 0;
+
+    // A message followed by a list that can run to hundreds of lines. By
+    // default one message: the heading, then one line per entry; the desktop
+    // shows the first entries and keeps all of them in its details.
+    virtual void informList(std::string_view heading, const std::vector<std::string>& lines) {
+        std::string text(heading);
+        for (const std::string& line : lines)
+            text += "\n" + line;
+        inform(text);
+    }
 
     Answer ask(MessageId id, Buttons buttons) { return ask(loadString(id), buttons); }
     void inform(MessageId id) { inform(loadString(id)); }

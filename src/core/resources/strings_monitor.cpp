@@ -38,7 +38,7 @@ constexpr StringEntry kEntries[] = {
     {msg::MappingAddressLabel, "Memory Mapping Address:"},
     {msg::DataLabel, "Data:"},
     {msg::SendButton, "Send"},
-    {msg::ExitButton, "Exit"},
+    {msg::MonitorExitButton, "Exit"},
     {msg::SaveFileType, ".txt"},
     {msg::SaveFileNotOpened, "The file %s could not be opened to save the monitored data."},
     {msg::SaveFileNotWritten,

@@ -5,7 +5,8 @@
 namespace brenmoor {
 
 // Every wait of a transfer goes through this, so the tests can run a whole
-// download on a clock that jumps instead of sleeping.
+// download on a clock that jumps instead of sleeping (their FakeClock lives
+// with the other test doubles, in the test-support library).
 class Clock {
   public:
     virtual ~Clock() = default;
@@ -19,23 +20,6 @@ class SteadyClock : public Clock {
   public:
     int64_t now() override;
     void sleepMs(int ms) override;
-};
-
-// Sleeping advances the time at once; the total slept is kept so a test can
-// tell how long a transfer would have taken on a real line.
-class FakeClock : public Clock {
-  public:
-    int64_t now() override { return now_; }
-    void sleepMs(int ms) override {
-        now_ += ms;
-        slept_ += ms;
-    }
-    void advance(int64_t ms) { now_ += ms; }
-    int64_t totalSlept() const { return slept_; }
-
-  private:
-    int64_t now_ = 0;
-    int64_t slept_ = 0;
 };
 
 } // namespace brenmoor

@@ -5,7 +5,9 @@
 #include "core/resources/messages_monitor.h"
 #include "gui/app/gui_text.h"
 
+#include <QDesktopServices>
 #include <QFileDialog>
+#include <QUrl>
 
 namespace brenmoor::gui {
 
@@ -59,6 +61,11 @@ QString QtFileDialogs::workbookSaveFileName(QWidget* parent) {
     // Export Excel asks itself, once it knows the full name.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     return chosenFile(dialog);
+}
+
+void QtFileDialogs::openWorkbook(const QString& path) {
+    if (openWorkbooks_)
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 } // namespace brenmoor::gui

@@ -6,8 +6,9 @@ class QWidget;
 
 namespace brenmoor::gui {
 
-// The file dialogs of the program, behind an interface so that tests can
-// answer them. An empty name means the dialog was cancelled.
+// The file dialogs of the program, and what it hands to the desktop, behind
+// an interface so that tests can answer them. An empty name means the
+// dialog was cancelled.
 class FileDialogs {
   public:
     virtual ~FileDialogs() = default;
@@ -22,15 +23,25 @@ class FileDialogs {
     // the extension and asks before replacing a file, so that it asks about
     // the name it really writes.
     virtual QString workbookSaveFileName(QWidget* parent) = 0;
+    // A workbook just written, left open for the user in whatever the
+    // desktop opens workbooks with. Nothing by default.
+    virtual void openWorkbook(const QString& path) { (void)path; }
 };
 
-// The real dialogs.
+// The real dialogs. `openWorkbooks` false (the option --no-open-workbook)
+// keeps exported workbooks away from the desktop.
 class QtFileDialogs : public FileDialogs {
   public:
+    explicit QtFileDialogs(bool openWorkbooks = true) : openWorkbooks_(openWorkbooks) {}
+
     QString openFileName(QWidget* parent) override;
     QString saveFileName(QWidget* parent, const QString& suggested) override;
     QString monitorSaveFileName(QWidget* parent) override;
     QString workbookSaveFileName(QWidget* parent) override;
+    void openWorkbook(const QString& path) override;
+
+  private:
+    bool openWorkbooks_;
 };
 
 } // namespace brenmoor::gui

@@ -1,5 +1,6 @@
 #include "gui/app/main_frame.h"
 
+#include "core/jobs/tool_availability.h"
 #include "core/resources/messages_gui.h"
 #include "core/resources/messages_history.h"
 #include "gui/app/about_dialog.h"
@@ -275,8 +276,9 @@ void CMainFrame::updateCommandUi() {
     action(cmd::CopyNode)->setEnabled(editor.isEnabled(StructureCommand::CopyNode));
     action(cmd::PasteNode)->setEnabled(editor.isEnabled(StructureCommand::PasteNode));
     const DeviceSettings& device = doc_->project().device;
-    action(cmd::AutoMapping)->setEnabled(!device.commonMode);
-    action(cmd::ConflictDetection)->setEnabled(!device.commonMode && !device.delimiter);
+    action(cmd::AutoMapping)->setEnabled(toolAvailable(MappingTool::AutoMapping, device));
+    action(cmd::ConflictDetection)
+        ->setEnabled(toolAvailable(MappingTool::ConflictDetection, device));
     action(cmd::EditUndo)->setEnabled(history_.canUndo());
     action(cmd::EditRedo)->setEnabled(history_.canRedo());
 }
@@ -299,6 +301,12 @@ void CMainFrame::onFileSaveAs() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    // Compare with Gateway reads on the serial worker while the window
+    // paints: the window stays until it is done.
+    if (serial_->worker().waiting()) {
+        event->ignore();
+        return;
+    }
     view_->commitPendingEdit();
     if (doc_->canExit())
         event->accept();

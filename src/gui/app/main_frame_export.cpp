@@ -6,10 +6,8 @@
 #include "gui/app/gui_text.h"
 #include "gui/app/modbus_config_doc.h"
 
-#include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
-#include <QUrl>
 
 namespace brenmoor::gui {
 
@@ -42,10 +40,8 @@ void CMainFrame::onExportExcel() {
         prompter_->inform(written.message());
         return;
     }
-    // The workbook is left open for the user, in whatever the desktop opens
-    // workbooks with. Tests and scripts say they do not want that.
-    if (!qEnvironmentVariableIsSet("BRENMOOR_NO_OPEN"))
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    // The workbook is left open for the user.
+    dialogs_->openWorkbook(path);
 }
 
 } // namespace brenmoor::gui

@@ -1,7 +1,6 @@
 // Monitor I/O Data.
 #include "gui/app/main_frame.h"
 
-#include "core/serial/clock.h"
 #include "gui/monitor/cstakeout.h"
 #include "gui/serial/serial_link.h"
 
@@ -11,10 +10,9 @@ void CMainFrame::onMonitorIoData() {
     SerialLink& link = serialLink();
     if (!link.askSettingsIfUnconfirmed(this))
         return;
-    // Send waits on the real clock: the gateway answers in real time.
-    SteadyClock clock;
-    CStakeout monitor(link.opener(), chosenPortName(link.portNames(), link.settings()), clock,
-                      *dialogs_, this);
+    // Send waits on the link's clock and worker, as the transfers do.
+    CStakeout monitor(link.opener(), chosenPortName(link.portNames(), link.settings()),
+                      link.clock(), *dialogs_, this, &link.worker());
     monitor.exec();
     // Once the monitor has run, the choice counts as made for this run.
     link.settings().confirmed = true;

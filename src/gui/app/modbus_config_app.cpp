@@ -1,11 +1,12 @@
 #include "gui/app/modbus_config_app.h"
 
+#include "core/jobs/item_lookup.h"
 #include "core/resources/messages_gui.h"
 #include "core/resources/messages_serial_dialogs.h"
+#include "gui/app/file_dialogs.h"
 #include "gui/app/gui_text.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/modbus_config_doc.h"
-#include "gui/app/startup_clock.h"
 #include "gui/editor/modbus_config_view.h"
 #include "gui/model/cddevice.h"
 #include "gui/serial/front_port_lister.h"
@@ -16,14 +17,7 @@
 #include "sim/pty_gateway.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QMessageBox>
-#include <QTextStream>
-#include <QTimer>
-
-#include <algorithm>
-#include <vector>
 
 namespace brenmoor::gui {
 
@@ -43,25 +37,29 @@ CModbusConfigApp::Options CModbusConfigApp::parse(const QStringList& arguments) 
     noSelect.setFlags(QCommandLineOption::HiddenFromHelp);
     QCommandLineOption select(QStringLiteral("select"), QString(), QStringLiteral("item"));
     select.setFlags(QCommandLineOption::HiddenFromHelp);
-    QCommandLineOption measure(QStringLiteral("measure"));
-    measure.setFlags(QCommandLineOption::HiddenFromHelp);
     QCommandLineOption simulate(QStringLiteral("simulate"),
                                 QStringLiteral("Start a simulated gateway for this run and select "
                                                "its port"));
     QCommandLineOption port(QStringLiteral("port"),
                             QStringLiteral("Offer this serial device in the port list"),
                             QStringLiteral("device"));
-    parser.addOptions({noSelect, select, measure, simulate, port});
+    QCommandLineOption noOpenWorkbook(
+        QStringLiteral("no-open-workbook"),
+        QStringLiteral("Export Excel writes the workbook without opening it"));
+    parser.addOptions({noSelect, select, simulate, port, noOpenWorkbook});
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Project file to open"),
                                  QStringLiteral("[file.chg]"));
     parser.addHelpOption();
     parser.process(arguments);
 
     Options options;
+    // The environment variables are the same choices for a session that
+    // starts the program many times (scripts, accessibility tools).
     options.selectDevice = !parser.isSet(noSelect) &&
                            qEnvironmentVariable("BRENMOOR_NO_SELECT_DEVICE") != QLatin1String("1");
     options.select = parser.value(select);
-    options.measure = parser.isSet(measure);
+    options.openWorkbooks =
+        !parser.isSet(noOpenWorkbook) && !qEnvironmentVariableIsSet("BRENMOOR_NO_OPEN");
     options.simulate = parser.isSet(simulate);
     options.ports = parser.values(port);
     if (!parser.positionalArguments().isEmpty())
@@ -79,7 +77,7 @@ int CModbusConfigApp::start(const Options& options) {
         applySelectDeviceOk(device);
     }
 
-    frame_ = std::make_unique<CMainFrame>();
+    frame_ = std::make_unique<CMainFrame>(std::make_unique<QtFileDialogs>(options.openWorkbooks));
     setUpSerialLink(options);
     CModbusConfigDoc& doc = frame_->document();
     doc.project().device = device;
@@ -101,8 +99,6 @@ int CModbusConfigApp::start(const Options& options) {
 
     if (!options.select.isEmpty())
         selectRequested(options.select);
-    if (options.measure)
-        QTimer::singleShot(0, frame_.get(), [this] { measure(); });
     return -1;
 }
 
@@ -135,54 +131,13 @@ void CModbusConfigApp::setUpSerialLink(const Options& options) {
 }
 
 void CModbusConfigApp::selectRequested(const QString& what) {
-    ConfigurationEditor& editor = frame_->view().editor();
-    const QStringList parts = what.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    ItemId item = kNoItem;
-    const QString kind = parts.value(0).toLower();
-    const int number = parts.value(1).toInt();
-    if (kind == QLatin1String("fieldbus"))
-        item = editor.tree().firstRoot();
-    else if (kind == QLatin1String("subnet"))
-        item = findSubnetRoot(editor.tree());
-    else if (kind == QLatin1String("node"))
-        item = editor.nodeItem(number);
-    else if (kind == QLatin1String("command"))
-        item = editor.commandItem(number);
-    if (item != kNoItem)
-        frame_->view().selectItem(item);
-}
-
-// Start-up time from the process's own start, then the page rebuild of every
-// command, each one timed; the median, the 95th percentile and the slowest
-// are printed.
-void CModbusConfigApp::measure() {
-    const double startup = millisecondsSinceProcessStart();
-    CModbusConfigView& view = frame_->view();
-    ConfigurationEditor& editor = view.editor();
-    std::vector<double> rebuilds;
-    for (int round = 0; round < 3; ++round) {
-        for (int c = 1; c <= editor.project().store.subnets[0].commandCount; ++c) {
-            const ItemId item = editor.commandItem(c);
-            QElapsedTimer timer;
-            timer.start();
-            view.selectItem(item);
-            rebuilds.push_back(timer.nsecsElapsed() / 1e6);
-        }
+    // The same names as the command line's `select`, in any case.
+    const auto parsed = parseItemName(what.toLower().toStdString());
+    if (const auto* name = std::get_if<ItemName>(&parsed)) {
+        const ItemId item = findItem(frame_->view().editor(), *name);
+        if (item != kNoItem)
+            frame_->view().selectItem(item);
     }
-    std::sort(rebuilds.begin(), rebuilds.end());
-    QTextStream out(stdout);
-    out << "startup_ms " << QString::number(startup, 'f', 1) << '\n';
-    if (!rebuilds.empty()) {
-        out << "page_rebuilds " << rebuilds.size() << '\n';
-        out << "page_rebuild_median_ms " << QString::number(rebuilds[rebuilds.size() / 2], 'f', 3)
-            << '\n';
-        out << "page_rebuild_p95_ms "
-            << QString::number(rebuilds[rebuilds.size() * 95 / 100], 'f', 3) << '\n';
-        out << "page_rebuild_max_ms " << QString::number(rebuilds.back(), 'f', 3) << '\n';
-    }
-    out.flush();
-    frame_->document().project().marks.modified = false;
-    QCoreApplication::exit(0);
 }
 
 } // namespace brenmoor::gui

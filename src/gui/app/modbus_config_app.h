@@ -15,26 +15,25 @@ class CMainFrame;
 // The application's start-up: Select Device, the main window, then File New
 // or the file named on the command line.
 //
-// Options beyond the file name, for tests, screenshots and measurements
-// (not shown in --help):
+// Options beyond the file name, for tests and screenshots (not shown in
+// --help; docs/user-guide.md lists them):
 //   --no-select-device   skip the Select Device dialog as if OK was chosen
-//                        (also: environment BRENMOOR_NO_SELECT_DEVICE=1)
 //   --select <item>      select a tree item after start-up: "fieldbus",
 //                        "subnet", "node N" or "command N" (1-based)
-//   --measure            print start-up and page-rebuild times, then quit
 //
 // Shown in --help:
 //   --simulate           a simulated gateway for this run, first in the port
 //                        list and selected
 //   --port <device>      a device to offer in the port list (repeatable)
+//   --no-open-workbook   Export Excel leaves the workbook closed
 class CModbusConfigApp {
   public:
     struct Options {
         QString file;
         bool selectDevice = true;
         QString select;
-        bool measure = false;
         bool simulate = false;
+        bool openWorkbooks = true;
         QStringList ports;
     };
 
@@ -54,7 +53,6 @@ class CModbusConfigApp {
 
   private:
     void selectRequested(const QString& what);
-    void measure();
     // The port list of the run: --simulate's gateway and the --port devices
     // in front of the computer's own ports.
     void setUpSerialLink(const Options& options);

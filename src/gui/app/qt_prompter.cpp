@@ -38,6 +38,23 @@ void QtPrompter::inform(std::string_view text) {
     box.exec();
 }
 
+void QtPrompter::informList(std::string_view heading, const std::vector<std::string>& lines) {
+    QStringList all;
+    for (const std::string& line : lines)
+        all << qtext(line);
+    QStringList first = all.mid(0, kListLinesShown);
+    if (all.size() > kListLinesShown)
+        first << QStringLiteral("...");
+    QMessageBox box(parent_);
+    box.setWindowTitle(qtext(msg::AppTitle));
+    box.setIcon(QMessageBox::Warning);
+    box.setText(qtext(heading));
+    box.setInformativeText(first.join(QLatin1Char('\n')));
+    box.setDetailedText(all.join(QLatin1Char('\n')));
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
 void QtPrompter::notice(std::string_view text, NoticeKind kind) {
     CWARNING::showNotice(qtext(text), kind == NoticeKind::SlaveAddress
                                           ? CWARNING::Template::SlaveAddress

@@ -18,6 +18,12 @@ class QtPrompter : public Prompter {
     Answer ask(std::string_view text, Buttons buttons) override;
     void inform(std::string_view text) override;
     void notice(std::string_view text, NoticeKind kind) override;
+    // A warning box with the first ten lines and "...", every line in its
+    // scrollable details.
+    void informList(std::string_view heading, const std::vector<std::string>& lines) override;
+
+    // How many lines of a list the box shows before "Show Details...".
+    static constexpr int kListLinesShown = 10;
 
   private:
     QWidget* parent_;

@@ -1,9 +1,8 @@
 #include "gui/compare/compare_commands.h"
 
+#include "core/jobs/transfer_jobs.h"
 #include "core/model/project_file.h"
 #include "core/resources/messages_history.h"
-#include "core/serial/clock.h"
-#include "core/serial/gateway_readback.h"
 #include "gui/app/file_dialogs.h"
 #include "gui/app/gui_text.h"
 #include "gui/compare/reading_dialog.h"
@@ -45,30 +44,40 @@ void compareWithGateway(QWidget* parent, const Project& document, SerialLink& li
                         Prompter& prompter, const ShowComparison& show) {
     if (!link.askSettingsIfUnconfirmed(parent))
         return;
-    OpenedPort opened = openConfigPort(link.opener(), link.portNames(), link.settings());
-    if (!opened.port) {
-        prompter.inform(opened.outcome.message());
+    // The port is opened, used and closed on the serial worker.
+    SerialWorker& worker = link.worker();
+    std::unique_ptr<SerialPort> port;
+    Outcome opened = Outcome::success();
+    worker.runAndWait([&] {
+        OpenedPort result = openConfigPort(link.opener(), link.portNames(), link.settings());
+        opened = result.outcome;
+        port = std::move(result.port);
+    });
+    if (!port) {
+        prompter.inform(opened.message());
         return;
     }
-    Project gateway = freshProjectLike(document);
-    Outcome read = Outcome::success();
+    GatewayComparison compared;
     {
-        // The port lives on this thread; the reading window keeps the
-        // window painted between the requests, as the transfer dialogs do.
+        // The reading window shows the upload's lines while the window
+        // keeps painting.
         ReadingDialog progress(parent);
         progress.show();
-        SteadyClock clock;
-        TransferView view;
-        read = readGatewayConfiguration(
-            *opened.port, clock, gateway, view,
-            [&progress](const TransferView& now) { progress.showView(now); });
-        opened.port->closePort();
+        worker.runWhileWaiting([&] {
+            TransferView view;
+            compared = brenmoor::compareWithGateway(
+                *port, link.clock(), document, view, [&progress](const TransferView& now) {
+                    runOnUi(&progress, [&progress, now] { progress.showView(now); });
+                });
+            port->closePort();
+            port.reset();
+        });
     }
-    if (!read) {
-        prompter.inform(read.message());
+    if (!compared.outcome) {
+        prompter.inform(compared.outcome.message());
         return;
     }
-    show(compareConfigurations(document, gateway), qtext(msg::CompareGatewayName));
+    show(std::move(compared.differences), qtext(msg::CompareGatewayName));
 }
 
 } // namespace brenmoor::gui

@@ -3,7 +3,6 @@
 #include "core/resources/messages_history.h"
 #include "gui/app/gui_text.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QVBoxLayout>
@@ -15,8 +14,9 @@ ReadingDialog::ReadingDialog(QWidget* parent)
     setWindowTitle(qtext(msg::CompareReadingTitle));
     setObjectName(QStringLiteral("readingDialog"));
     // Not modal: while it shows, the window gets no input events at all
-    // (see showView), and a modal window here would stand in the way of the
-    // message box that may follow.
+    // (the serial worker's wait lets only painting and timers through), and
+    // a modal window here would stand in the way of the message box that may
+    // follow.
     setModal(false);
     setWindowFlag(Qt::WindowCloseButtonHint, false);
     auto* busy = new QProgressBar(this);
@@ -31,9 +31,6 @@ ReadingDialog::ReadingDialog(QWidget* parent)
 void ReadingDialog::showView(const TransferView& view) {
     lineA_->setText(qtext(view.lineA));
     lineB_->setText(qtext(view.lineB));
-    // Painting only: a click now must not start another command while the
-    // port is in use.
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 } // namespace brenmoor::gui

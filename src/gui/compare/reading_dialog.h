@@ -16,7 +16,7 @@ class ReadingDialog : public QDialog {
   public:
     explicit ReadingDialog(QWidget* parent = nullptr);
 
-    // Shows the lines and lets the window repaint.
+    // Shows the lines.
     void showView(const TransferView& view);
 
   private:

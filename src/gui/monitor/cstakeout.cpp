@@ -8,6 +8,7 @@
 #include "gui/app/gui_text.h"
 #include "gui/app/qt_prompter.h"
 #include "gui/monitor/monitor_list_model.h"
+#include "gui/serial/serial_worker.h"
 
 #include <QFile>
 #include <QHBoxLayout>
@@ -23,6 +24,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace brenmoor::gui {
 
@@ -48,9 +50,11 @@ QPushButton* makeButton(MessageId text, QWidget* parent) {
 } // namespace
 
 CStakeout::CStakeout(PortOpener& opener, std::optional<std::string> portName, Clock& clock,
-                     FileDialogs& dialogs, QWidget* parent)
+                     FileDialogs& dialogs, QWidget* parent, SerialWorker* worker)
     : QDialog(parent), opener_(opener), portName_(std::move(portName)), clock_(clock),
-      dialogs_(dialogs), prompter_(std::make_unique<QtPrompter>(this)) {
+      dialogs_(dialogs), ownWorker_(worker ? nullptr : std::make_unique<SerialWorker>()),
+      worker_(worker ? *worker : *ownWorker_), prompter_(std::make_unique<QtPrompter>(this)),
+      driver_(session_, clock) {
     setWindowTitle(qtext(msg::MonitorCaption));
     setObjectName(QStringLiteral("monitorDialog"));
 
@@ -72,7 +76,7 @@ CStakeout::CStakeout(PortOpener& opener, std::optional<std::string> portName, Cl
     display_->setObjectName(QStringLiteral("displayButton"));
     send_ = makeButton(msg::SendButton, this);
     send_->setObjectName(QStringLiteral("sendButton"));
-    exit_ = makeButton(msg::ExitButton, this);
+    exit_ = makeButton(msg::MonitorExitButton, this);
     exit_->setObjectName(QStringLiteral("exitButton"));
 
     connect(save_, &QPushButton::clicked, this, &CStakeout::onSaveContent);
@@ -177,6 +181,10 @@ int CStakeout::exec() {
 }
 
 void CStakeout::done(int result) {
+    if (sending_) {
+        closeAfterSend_ = result;
+        return;
+    }
     closeMonitor();
     QDialog::done(result);
 }
@@ -191,64 +199,42 @@ void CStakeout::closeMonitor() {
     session_.stopSaving();
 }
 
-std::vector<uint8_t> CStakeout::readWaiting(size_t waiting) {
-    std::vector<uint8_t> bytes(std::min(waiting, monitor::kMaxRecordBytes));
-    bytes.resize(port_->readBytes(bytes));
-    return bytes;
-}
-
 void CStakeout::pollTick() {
-    // A port whose device went away closed itself and never opens again.
-    if (port_ && !port_->isOpen())
+    const monitor::TickResult ticked = driver_.tick(port_.get());
+    if (ticked.portGone) {
+        // A port whose device went away closed itself and never opens again.
         port_.reset();
-    if (!port_) {
         timer_->stop();
         prompter_->inform(msg::OpenSerialPortFailed);
         return;
     }
-    const size_t waiting = port_->queryStatus();
-    if (waiting == 0)
-        return;
-    const std::vector<uint8_t> bytes = readWaiting(waiting);
-    if (bytes.empty())
-        return;
-    apply(session_.tick(bytes));
+    apply(ticked.step);
 }
 
 void CStakeout::onSend() {
     timer_->stop();
-    clock_.sleepMs(kSendSettleMs);
     send_->setEnabled(false);
-    sendOnce();
+    // The texts as they were when Send was pressed: the dialog stays live
+    // while Send waits.
+    const std::string address = address_->text().toStdString();
+    const std::string data = data_->text().toStdString();
+    SerialPort* port = port_.get();
+    monitor::SendRecord record;
+    sending_ = true;
+    worker_.runWhileWaiting(
+        [&] { record = monitor::MonitorDriver::awaitSendRecord(port, clock_, address, data); });
+    sending_ = false;
+    apply(driver_.answerSend(port_.get(), record));
     send_->setEnabled(true);
+    if (closeAfterSend_) {
+        done(*std::exchange(closeAfterSend_, std::nullopt));
+        return;
+    }
     if (!closed_)
         timer_->start(kTimerPeriodMs);
 }
 
-void CStakeout::sendOnce() {
-    const monitor::SendInput input =
-        monitor::checkSendInput(address_->text().toStdString(), data_->text().toStdString());
-    if (!input.outcome) {
-        prompter_->inform(input.outcome.message());
-        return;
-    }
-    if (!port_) {
-        prompter_->inform(msg::OpenSerialPortFailed);
-        return;
-    }
-    size_t waiting = 0;
-    for (int look = 0; look < kSendPolls && waiting == 0; ++look) {
-        if (look > 0)
-            clock_.sleepMs(kSendPollMs);
-        waiting = port_->queryStatus();
-    }
-    const std::vector<uint8_t> bytes = waiting == 0 ? std::vector<uint8_t>{} : readWaiting(waiting);
-    apply(session_.send(bytes, input.request));
-}
-
 void CStakeout::apply(const monitor::MonitorStep& step) {
-    if (!step.answer.empty() && port_)
-        port_->writeBytes(step.answer);
     model_->sync(step.listEmptied);
     if (step.shownRow)
         list_->scrollToBottom();

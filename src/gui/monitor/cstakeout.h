@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/jobs/monitor_driver.h"
 #include "core/monitor/monitor_session.h"
 #include "core/serial/clock.h"
 #include "core/serial/port_settings.h"
@@ -22,24 +23,23 @@ namespace brenmoor::gui {
 class FileDialogs;
 class MonitorListModel;
 class QtPrompter;
+class SerialWorker;
 
 // The modal "I/O data monitoring" dialog. It owns the port, timer 1 and the
-// widgets; what a record, a Send or a button does is the session's business.
+// widgets; what a record, a Send or a button does is the session's business,
+// how a tick and a Send use the port is the monitor driver's. Send's waits
+// run on the serial worker while the dialog keeps painting.
 class CStakeout : public QDialog {
     Q_OBJECT
 
   public:
-    static constexpr int kTimerPeriodMs = 200;
-    // Send's waits: before it reads the edit texts, and between its looks
-    // for the record it answers.
-    static constexpr int kSendSettleMs = 100;
-    static constexpr int kSendPollMs = 200;
-    static constexpr int kSendPolls = 5;
+    static constexpr int kTimerPeriodMs = monitor::kTickMs;
 
     // `portName` is the chosen port of the computer's list; nothing when the
-    // list holds no port there. `clock` carries Send's waits.
+    // list holds no port there. `clock` carries Send's waits, which run on
+    // `worker` (nullptr: a worker of the dialog's own).
     CStakeout(PortOpener& opener, std::optional<std::string> portName, Clock& clock,
-              FileDialogs& dialogs, QWidget* parent = nullptr);
+              FileDialogs& dialogs, QWidget* parent = nullptr, SerialWorker* worker = nullptr);
     ~CStakeout() override;
 
     // The opening: empty list, showing, not saving, the port at 115200 8N1
@@ -72,9 +72,6 @@ class CStakeout : public QDialog {
 
   private:
     void buildLayout();
-    void sendOnce();
-    // Reads what waits, at most one record's worth; empty when nothing came.
-    std::vector<uint8_t> readWaiting(size_t waiting);
     void apply(const monitor::MonitorStep& step);
     void refreshButtons();
     // A message box while the port keeps running: timer 1 waits for it, so
@@ -86,11 +83,18 @@ class CStakeout : public QDialog {
     std::optional<std::string> portName_;
     Clock& clock_;
     FileDialogs& dialogs_;
+    std::unique_ptr<SerialWorker> ownWorker_;
+    SerialWorker& worker_;
     std::unique_ptr<QtPrompter> prompter_;
     std::unique_ptr<SerialPort> port_;
     monitor::MonitorSession session_;
+    monitor::MonitorDriver driver_;
     // Set when the dialog closed: nothing may start timer 1 again.
     bool closed_ = false;
+    // While Send waits on the worker, closing is put off until it is done:
+    // the worker is using the port.
+    bool sending_ = false;
+    std::optional<int> closeAfterSend_;
 
     QTimer* timer_ = nullptr;
     MonitorListModel* model_ = nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/jobs/download_job.h"
 #include "core/mapping/mapping_state.h"
 #include "core/model/project.h"
 #include "gui/serial/transfer_dialog.h"
@@ -26,7 +27,7 @@ class CDownload : public TransferDialog {
 
   private:
     Project& project_;
-    MappingState& mapping_;
+    DownloadJob job_;
     QCheckBox* verify_;
 };
 

@@ -1,8 +1,7 @@
 #include "gui/serial/cdupload.h"
 
+#include "core/jobs/transfer_jobs.h"
 #include "core/resources/messages_serial_dialogs.h"
-#include "core/serial/upload_sequence.h"
-#include "gui/serial/transfer_thread.h"
 
 #include <optional>
 
@@ -23,25 +22,25 @@ void CDUpload::startTransfer() {
     if (beforeUpload_ && !beforeUpload_())
         return;
     setTransferring(true);
-    // The sequence fills a copy; the document is replaced only once the
-    // whole configuration has been read.
-    auto project = std::make_shared<Project>(project_);
-    thread().post([this, project](TransferSession& session) {
+    // The job fills a copy; the document is replaced only once the whole
+    // configuration has been read.
+    auto project = std::make_shared<const Project>(project_);
+    post([this, project](TransferSession& session, Clock& clock) {
         // Each step is shown as it is reported, one step late: a failed
         // block empties the lines, and that must come after its message.
         auto held = std::make_shared<std::optional<TransferView>>();
         const TransferProgress progress = progressToUi();
-        UploadSequence upload(*session.port, session.clock, session.view,
-                              [held, progress](const TransferView& view) {
-                                  if (*held)
-                                      progress(**held);
-                                  *held = view;
-                              });
-        const Outcome outcome = upload.run(*project);
-        thread().toUi([this, project, outcome, last = *held] {
-            if (outcome && receiver_)
-                receiver_(std::move(*project));
-            endTransfer(outcome, last);
+        auto result = std::make_shared<UploadResult>(
+            uploadConfiguration(*session.port, clock, *project, session.view,
+                                [held, progress](const TransferView& view) {
+                                    if (*held)
+                                        progress(**held);
+                                    *held = view;
+                                }));
+        toUi([this, result, last = *held] {
+            if (result->outcome && receiver_)
+                receiver_(std::move(result->project));
+            endTransfer(result->outcome, last);
         });
     });
 }

@@ -5,7 +5,14 @@
 namespace brenmoor::gui {
 
 SerialLink::SerialLink(std::unique_ptr<PortLister> lister, std::unique_ptr<PortOpener> opener)
-    : lister_(std::move(lister)), opener_(std::move(opener)) {}
+    : lister_(std::move(lister)), opener_(std::move(opener)),
+      ownClock_(std::make_unique<SteadyClock>()), clock_(ownClock_.get()),
+      worker_(std::make_unique<SerialWorker>()) {}
+
+SerialLink::SerialLink(std::unique_ptr<PortLister> lister, std::unique_ptr<PortOpener> opener,
+                       Clock& clock)
+    : lister_(std::move(lister)), opener_(std::move(opener)), clock_(&clock),
+      worker_(std::make_unique<SerialWorker>()) {}
 
 SerialLink::~SerialLink() = default;
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/serial/clock.h"
 #include "core/serial/port_settings.h"
+#include "gui/serial/serial_worker.h"
 
 #include <memory>
 #include <string>
@@ -15,11 +17,17 @@ namespace brenmoor::gui {
 
 // The serial side of the program for one run: the computer's port list, the
 // choice made in Serial Port Configuration with its confirmed mark, and how
-// ports are opened. Download, Upload, the monitor and Compare with Gateway
-// all go through it, so they share one choice.
+// ports are opened, the clock every wait of an exchange goes through, and
+// the serial worker the exchanges run on. Download, Upload, the monitor and
+// Compare with Gateway all go through it, so they share one choice and one
+// worker.
 class SerialLink {
   public:
+    // Waits on the computer's clock.
     SerialLink(std::unique_ptr<PortLister> lister, std::unique_ptr<PortOpener> opener);
+    // Waits on `clock`, which outlives the link (tests: a fake clock).
+    SerialLink(std::unique_ptr<PortLister> lister, std::unique_ptr<PortOpener> opener,
+               Clock& clock);
     ~SerialLink();
 
     SerialPortSettings& settings() { return settings_; }
@@ -27,6 +35,9 @@ class SerialLink {
     const ComPortNames& portNames() const { return names_; }
     PortLister& lister() { return *lister_; }
     PortOpener& opener() { return *opener_; }
+    // Used on the worker only, by one job at a time.
+    Clock& clock() { return *clock_; }
+    SerialWorker& worker() { return *worker_; }
 
     // Reads the computer's port list again and re-sets the baud rate.
     void enumeratePorts();
@@ -48,6 +59,9 @@ class SerialLink {
   private:
     std::unique_ptr<PortLister> lister_;
     std::unique_ptr<PortOpener> opener_;
+    std::unique_ptr<Clock> ownClock_;
+    Clock* clock_;
+    std::unique_ptr<SerialWorker> worker_;
     SerialPortSettings settings_;
     ComPortNames names_;
     Prompter* prompter_ = nullptr;

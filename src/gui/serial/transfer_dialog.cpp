@@ -5,7 +5,6 @@
 #include "gui/app/qt_prompter.h"
 #include "gui/serial/check_mark_icon.h"
 #include "gui/serial/serial_link.h"
-#include "gui/serial/transfer_thread.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -32,15 +31,11 @@ constexpr int kExtraStepRight = 400;
 
 TransferDialog::TransferDialog(SerialLink& link, MessageId title, MessageId action,
                                const std::array<int, 5>& rightEdges, int steps, QWidget* parent)
-    : QDialog(parent), link_(link) {
+    : QDialog(parent), link_(link),
+      ownPrompter_(link.prompter() ? nullptr : std::make_unique<QtPrompter>(this)),
+      prompter_(link.prompter() ? link.prompter() : ownPrompter_.get()),
+      jobPrompter_(this, *prompter_) {
     setWindowTitle(qtext(title));
-    if (link_.prompter()) {
-        prompter_ = link_.prompter();
-    } else {
-        ownPrompter_ = std::make_unique<QtPrompter>(this);
-        prompter_ = ownPrompter_.get();
-    }
-    thread_ = std::make_unique<TransferThread>(this, *prompter_);
 
     auto label = [this](QRect rect) {
         auto* l = new QLabel(this);
@@ -80,7 +75,10 @@ TransferDialog::TransferDialog(SerialLink& link, MessageId title, MessageId acti
     setFixedSize(kDialogWidth, buttonsTop + 50);
 }
 
-TransferDialog::~TransferDialog() = default;
+TransferDialog::~TransferDialog() {
+    // After any job still queued: the port is closed where it was used.
+    closePort();
+}
 
 int TransferDialog::belowSteps() const {
     return kStepTop + static_cast<int>(stepLines_.size()) * kStepPitch;
@@ -100,10 +98,10 @@ bool TransferDialog::openPort() {
     PortOpener& opener = link_.opener();
     const ComPortNames names = link_.portNames();
     const SerialPortSettings settings = link_.settings();
-    thread_->runAndWait([&](TransferSession& session) {
+    link_.worker().runAndWait([&] {
         OpenedPort port = openConfigPort(opener, names, settings);
         opened = port.outcome;
-        session.port = std::move(port.port);
+        session_.port = std::move(port.port);
     });
     if (!opened) {
         prompter_->inform(opened.message());
@@ -113,15 +111,23 @@ bool TransferDialog::openPort() {
 }
 
 void TransferDialog::closePort() {
-    thread_->runAndWait([](TransferSession& session) {
-        if (session.port)
-            session.port->closePort();
-        session.port.reset();
+    link_.worker().runAndWait([this] {
+        if (session_.port)
+            session_.port->closePort();
+        session_.port.reset();
     });
 }
 
+void TransferDialog::post(std::function<void(TransferSession&, Clock&)> job) {
+    link_.worker().post([this, job = std::move(job)] { job(session_, link_.clock()); });
+}
+
+void TransferDialog::toUi(std::function<void()> f) {
+    runOnUi(this, std::move(f));
+}
+
 TransferProgress TransferDialog::progressToUi() {
-    return [this](const TransferView& view) { thread_->toUi([this, view] { showView(view); }); };
+    return [this](const TransferView& view) { toUi([this, view] { showView(view); }); };
 }
 
 void TransferDialog::showView(const TransferView& view) {

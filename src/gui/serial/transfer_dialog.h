@@ -1,11 +1,15 @@
 #pragma once
 
 #include "core/resources/outcome.h"
+#include "core/serial/clock.h"
+#include "core/serial/serial_port.h"
 #include "core/serial/transfer_view.h"
+#include "gui/serial/serial_worker.h"
 
 #include <QDialog>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -20,12 +24,18 @@ class Prompter;
 namespace brenmoor::gui {
 
 class SerialLink;
-class TransferThread;
+
+// What a transfer dialog keeps for its jobs on the serial worker. Only those
+// jobs touch it: the port was opened there and is used there only.
+struct TransferSession {
+    std::unique_ptr<SerialPort> port;
+    TransferView view;
+};
 
 // What Download Configuration and Upload Configuration share: the port,
 // opened when the dialog opens and kept open between transfers, the two
 // status lines, the step lines with their check-mark icons, an action
-// button and Exit. The transfer runs on the dialog's transfer thread; the
+// button and Exit. The transfer runs on the window's serial worker; the
 // dialog repaints every step as it is reported and stays modal throughout.
 class TransferDialog : public QDialog {
     Q_OBJECT
@@ -65,7 +75,7 @@ class TransferDialog : public QDialog {
     // The message of a failed transfer; a message box of the dialog.
     virtual void showFailure(const Outcome& outcome);
 
-    // Opens the chosen port on the transfer thread; shows the failure.
+    // Opens the chosen port on the serial worker; shows the failure.
     bool openPort();
     void showView(const TransferView& view);
     // Called on the user-interface thread once a transfer has ended: its
@@ -74,8 +84,14 @@ class TransferDialog : public QDialog {
     void setTransferring(bool transferring);
 
     Prompter& prompter() { return *prompter_; }
-    TransferThread& thread() { return *thread_; }
+    // A job's prompter: asks on the user-interface thread and waits.
+    Prompter& jobPrompter() { return jobPrompter_; }
     SerialLink& link() { return link_; }
+    // Runs `job` on the serial worker with the dialog's session and the
+    // link's clock.
+    void post(std::function<void(TransferSession&, Clock&)> job);
+    // From a job: runs `f` on the user-interface thread, in posting order.
+    void toUi(std::function<void()> f);
     // A job's progress callback: each change is repainted on the UI thread.
     TransferProgress progressToUi();
     // Where the controls below the step lines go.
@@ -89,7 +105,8 @@ class TransferDialog : public QDialog {
     SerialLink& link_;
     std::unique_ptr<Prompter> ownPrompter_;
     Prompter* prompter_;
-    std::unique_ptr<TransferThread> thread_;
+    UiThreadPrompter jobPrompter_;
+    TransferSession session_;
     QLabel* lineA_;
     QLabel* lineB_;
     std::vector<QLabel*> stepLines_;

@@ -1,7 +1,7 @@
 #include "core/resources/messages_serial.h"
 #include "core/serial/clock.h"
 #include "core/serial/port_settings.h"
-#include "core/serial/scripted_port.h"
+#include "scripted_port.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/serial/frame.h"
-#include "core/serial/scripted_port.h"
+#include "scripted_port.h"
 
 #include <array>
 #include <cstdint>

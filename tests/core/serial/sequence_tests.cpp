@@ -4,8 +4,8 @@
 #include "core/serial/download_sequence.h"
 #include "core/serial/frame.h"
 #include "core/serial/image_codec.h"
-#include "core/serial/scripted_port.h"
 #include "core/serial/upload_sequence.h"
+#include "scripted_port.h"
 #include "support/recording_prompter.h"
 
 #include <gtest/gtest.h>

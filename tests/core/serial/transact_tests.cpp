@@ -1,5 +1,5 @@
-#include "core/serial/scripted_port.h"
 #include "core/serial/transact.h"
+#include "scripted_port.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,7 @@
 
 #include "core/serial/clock.h"
 #include "core/serial/serial_port.h"
+#include "fake_clock.h"
 
 #include <cstdint>
 #include <deque>

@@ -1,4 +1,4 @@
-#include "core/serial/scripted_port.h"
+#include "scripted_port.h"
 
 #include <algorithm>
 
