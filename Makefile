@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test fuzz release bench format clean screenshots
+.PHONY: all deps configure build run test fuzz release bench package package-check format clean screenshots
 
 all: build
 
@@ -16,8 +16,9 @@ configure: deps
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
-	./scripts/run-main
+# What a user runs: the optimised build, not the sanitizer build of the tests.
+run: release
+	BUILD_DIR=build-release ./scripts/run-main
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
@@ -35,15 +36,22 @@ fuzz: deps
 # so a warning that only the optimiser raises cannot slip through. -O2: GCC
 # 12 raises false array-bounds and restrict errors at -O3.
 release: deps
-	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRENMOOR_SANITIZE=OFF -DBRENMOOR_BENCH=ON -DBRENMOOR_TESTS=OFF $(CMAKE_FLAGS)
-	cmake --build build-bench -j $(JOBS)
+	cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRENMOOR_SANITIZE=OFF -DBRENMOOR_BENCH=ON -DBRENMOOR_TESTS=OFF $(CMAKE_FLAGS)
+	cmake --build build-release -j $(JOBS)
 
 # Benchmarks measure that build.
 bench: release
-	./scripts/run-benchmarks build-bench
+	./scripts/run-benchmarks build-release
+
+# The Debian package of the release build (stripped), then its checks in a
+# scratch root: the machine's /usr is never touched.
+package: release
+	cd build-release && cpack
+package-check: package
+	./scripts/check-package build-release/brenmoor_*.deb
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-fuzz build-bench
+	rm -rf build build-fuzz build-release

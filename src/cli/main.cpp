@@ -1,4 +1,5 @@
 // brenmoor-cli: scripting and batch commissioning over the core.
+#include "brenmoor_version.h"
 #include "cli/command_registry.h"
 
 #include <algorithm>
@@ -17,7 +18,7 @@ int main(int argc, char** argv) {
     using namespace brenmoor::cli;
     CLI::App app{"brenmoor-cli: configure Corvan-Plus gateways from the command line"};
     app.require_subcommand(1);
-    app.set_version_flag("--version", "brenmoor-cli 3.1.8");
+    app.set_version_flag("--version", "brenmoor-cli " BRENMOOR_VERSION);
 
     auto& registry = commandRegistry();
     std::sort(registry.begin(), registry.end(),

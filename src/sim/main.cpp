@@ -1,6 +1,7 @@
 // brenmoor-gateway-sim: a Corvan-Plus gateway on a pseudo-terminal, in
 // configuration mode, reporting monitor records, or either by the line speed
 // the program sets. The first line of standard output is the device path.
+#include "brenmoor_version.h"
 #include "sim/gateway_config.h"
 #include "sim/monitor_script.h"
 #include "sim/pty_gateway.h"
@@ -46,6 +47,7 @@ cycle (--print-records prints it):
 int main(int argc, char** argv) {
     using namespace brenmoor::sim;
     CLI::App app{"brenmoor-gateway-sim: a simulated gateway on a pseudo-terminal"};
+    app.set_version_flag("--version", "brenmoor-gateway-sim " BRENMOOR_VERSION);
     std::string link, loadPath, savePath, mode = "config";
     std::vector<std::string> faultTexts;
     GatewayOptions options;

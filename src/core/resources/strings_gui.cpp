@@ -1,3 +1,4 @@
+#include "brenmoor_version.h"
 #include "core/resources/messages_gui.h"
 #include "core/resources/string_fragments.h"
 
@@ -81,7 +82,7 @@ constexpr StringEntry kEntries[] = {
 
     {msg::AboutTitle, "About Software Brenmoor"},
     {msg::AboutProduct, "Gateway Configuration Software Brenmoor"},
-    {msg::AboutVersion, "Version 3.1.8"},
+    {msg::AboutVersion, "Version " BRENMOOR_VERSION},
     {msg::AboutContact,
      "Kestrin\nTechnical support: support@kestrin.example\nPhone: +00 000 000 0000"},
     {msg::AboutLink, "https://www.kestrin.example/"},

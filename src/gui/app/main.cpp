@@ -1,12 +1,14 @@
 #include "gui/app/modbus_config_app.h"
 
+#include "brenmoor_version.h"
+
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brenmoor"));
     QApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
-    QApplication::setApplicationVersion(QStringLiteral("3.1.8"));
+    QApplication::setApplicationVersion(QStringLiteral(BRENMOOR_VERSION));
 
     brenmoor::gui::CModbusConfigApp app;
     const int early = app.start(brenmoor::gui::CModbusConfigApp::parse(application.arguments()));

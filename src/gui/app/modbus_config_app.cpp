@@ -50,6 +50,7 @@ CModbusConfigApp::Options CModbusConfigApp::parse(const QStringList& arguments) 
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Project file to open"),
                                  QStringLiteral("[file.chg]"));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.process(arguments);
 
     Options options;

@@ -5,7 +5,8 @@
 namespace brenmoor::gui {
 
 // A file the program reads from its own folder (the help file, the News
-// page, the logo). When the folder lacks it, the copy built into the program
+// page, the logo): beside the program, or <prefix>/share/brenmoor when it
+// is installed in <prefix>/bin. When the folder lacks it, the copy built into the program
 // is used, if there is one; otherwise the result is empty.
 QString programFile(const QString& relativePath);
 
