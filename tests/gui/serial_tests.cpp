@@ -3,6 +3,7 @@
 // this process, on a fake clock, and the failures they report.
 #include "gui_test_support.h"
 #include "serial_test_support.h"
+#include "transfer_test_support.h"
 
 #include "core/model/project.h"
 #include "core/resources/messages_gui.h"
@@ -49,43 +50,8 @@ QString message(MessageId id, const char* value) {
     return QString::fromStdString(formatMessage(id, value));
 }
 
-// A configuration with one node and `commands` read commands, complete
-// enough to pass the Download dialog's opening check.
-Project projectWithCommands(int commands) {
-    Project project = makeNewProject();
-    CONFIG& subnet = project.store.subnets[0];
-    subnet.nodeCount = 1;
-    subnet.nodes[0] = NODE{"7", "Node-7"};
-    subnet.commandCount = commands;
-    for (int k = 0; k < commands; ++k) {
-        INSTRUCTION& command = subnet.commands[static_cast<size_t>(k)];
-        command.slaveAddress = "7";
-        command.functionCode = "3";
-        command.startAddress = std::to_string(10 * k);
-        command.dataCount = "1";
-        command.mapAddress = QString::number(2 * k, 16).toStdString();
-        command.bitOffset = "0";
-        command.swapMode = "No Swap";
-        command.scanType = "Fast Scan";
-        command.nodeNumber = 1;
-    }
-    return project;
-}
-
 sim::GatewayConfig gatewayHolding(const Project& project) {
     return sim::configFromStore(project.store, project.device);
-}
-
-// Waits for the end of the transfer that pressing the dialog's button
-// started.
-bool press(TransferDialog* dialog) {
-    bool ended = false;
-    auto connection = QObject::connect(dialog, &TransferDialog::transferFinished,
-                                       [&ended](bool) { ended = true; });
-    dialog->actionButton()->click();
-    const bool done = QTest::qWaitFor([&] { return ended; }, kTransferWaitMs);
-    QObject::disconnect(connection);
-    return done;
 }
 
 } // namespace
@@ -263,7 +229,7 @@ class SerialTests : public QObject {
         auto ran = whenModal<CDownload>([&](CDownload* d) {
             d->verifyBox()->setChecked(false);
             QVERIFY(d->actionButton()->isEnabled());
-            QVERIFY(press(d));
+            QVERIFY(pressAndWait(d, kTransferWaitMs));
             QCOMPARE(d->lineB()->text(), QStringLiteral("Downloading is successful!"));
             QVERIFY(d->lineA()->text().isEmpty());
             QCOMPARE(d->stepLine(0)->text(),
@@ -277,7 +243,7 @@ class SerialTests : public QObject {
             QVERIFY(!d->stepIcon(3)->isVisible());
             QVERIFY(d->actionButton()->isEnabled());
             // The port stayed open: the same dialog downloads again.
-            QVERIFY(press(d));
+            QVERIFY(pressAndWait(d, kTransferWaitMs));
             QCOMPARE(d->lineB()->text(), QStringLiteral("Downloading is successful!"));
             checked = true;
             d->exitButton()->click();
@@ -295,7 +261,7 @@ class SerialTests : public QObject {
         openConfirmedWindow({gateway.device()}, project);
         auto ran = whenModal<CDownload>([&](CDownload* d) {
             QVERIFY(d->verifyBox()->isChecked()); // on by default
-            QVERIFY(press(d));
+            QVERIFY(pressAndWait(d, kTransferWaitMs));
             // Whatever the read-back found, it was asked for after the
             // download succeeded; the dialog stays open and usable.
             QVERIFY(d->isVisible());
@@ -328,7 +294,7 @@ class SerialTests : public QObject {
         openConfirmedWindow({gateway.device()}, project);
         auto ran = whenModal<CDownload>([&](CDownload* d) {
             d->verifyBox()->setChecked(false);
-            QVERIFY(press(d));
+            QVERIFY(pressAndWait(d, kTransferWaitMs));
             QCOMPARE(d->lineB()->text(), QStringLiteral("Downloading is successful!"));
             d->exitButton()->click();
         });
@@ -347,11 +313,11 @@ class SerialTests : public QObject {
         openConfirmedWindow({gateway.device()}, projectWithCommands(1));
         auto ran = whenModal<CDownload>([&](CDownload* d) {
             d->verifyBox()->setChecked(false);
-            QVERIFY(press(d));
+            QVERIFY(pressAndWait(d, kTransferWaitMs));
             QCOMPARE(prompter_.shown, QStringList{message(msg::ReadDeviceTypeTimeout)});
             QVERIFY(d->isVisible());
             // The gateway answers the second time.
-            QVERIFY(press(d));
+            QVERIFY(pressAndWait(d, kTransferWaitMs));
             QCOMPARE(d->lineB()->text(), QStringLiteral("Downloading is successful!"));
             d->exitButton()->click();
         });
@@ -366,11 +332,11 @@ class SerialTests : public QObject {
         QVERIFY(gateway.ok());
         openConfirmedWindow({gateway.device()}, projectWithCommands(1));
         auto ran = whenModal<CDownload>([&](CDownload* d) {
-            QVERIFY(press(d));
+            QVERIFY(pressAndWait(d, kTransferWaitMs));
             QCOMPARE(prompter_.shown, QStringList{message(msg::DeviceTypeMismatch)});
             QVERIFY(d->isVisible());
             // The port is closed now: the next press cannot reach the gateway.
-            QVERIFY(press(d));
+            QVERIFY(pressAndWait(d, kTransferWaitMs));
             QCOMPARE(prompter_.shown.back(), message(msg::ReadDeviceTypeTimeout));
             d->exitButton()->click();
         });
@@ -436,7 +402,7 @@ class SerialTests : public QObject {
                 }
                 modal->close();
             });
-            QVERIFY(press(d));
+            QVERIFY(pressAndWait(d, kTransferWaitMs));
             QVERIFY(!d->stepIcon(3)->isVisible());
             d->exitButton()->click();
         });
@@ -461,7 +427,7 @@ class SerialTests : public QObject {
         openConfirmedWindow({gateway.device()});
         QCOMPARE(frame_->document().project().store.subnets[0].commandCount, 0);
         auto ran = whenModal<CDUpload>([&](CDUpload* d) {
-            QVERIFY(press(d));
+            QVERIFY(pressAndWait(d, kTransferWaitMs));
             QCOMPARE(d->lineB()->text(), QStringLiteral("Uploading is successful!"));
             QCOMPARE(d->stepLine(1)->text(),
                      QStringLiteral("Uploading Modbus parameters configuration"));
@@ -524,7 +490,7 @@ class SerialTests : public QObject {
                 lineBAtMessage = d->lineB()->text();
                 stepsAtMessage = d->stepLine(0)->isVisible();
             };
-            QVERIFY(press(d));
+            QVERIFY(pressAndWait(d, kTransferWaitMs));
             QCOMPARE(prompter_.shown, QStringList{message(msg::ReadModbusParametersError)});
             // The lines are emptied only once the message was seen.
             QCOMPARE(lineBAtMessage, QStringLiteral("Uploading, please wait"));
@@ -550,9 +516,9 @@ class SerialTests : public QObject {
         project.device.doubleFault = true;
         openConfirmedWindow({gateway.device()}, project);
         auto ran = whenModal<CDUpload>([&](CDUpload* d) {
-            QVERIFY(press(d));
+            QVERIFY(pressAndWait(d, kTransferWaitMs));
             QCOMPARE(prompter_.shown, QStringList{message(msg::DeviceTypeMismatch)});
-            QVERIFY(press(d));
+            QVERIFY(pressAndWait(d, kTransferWaitMs));
             QCOMPARE(prompter_.shown.back(), message(msg::UploadError));
             d->exitButton()->click();
         });
@@ -574,7 +540,7 @@ class SerialTests : public QObject {
             // The answering helper takes the first unmarked modal dialog.
             d->setProperty("answeredByTest", true);
             box = answerNextModal(QStringLiteral("OK"));
-            QVERIFY(press(d));
+            QVERIFY(pressAndWait(d, kTransferWaitMs));
             d->exitButton()->click();
         });
         trigger(cmd::Upload);

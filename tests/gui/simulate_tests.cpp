@@ -4,6 +4,7 @@
 // fake clock.
 #include "gui_test_support.h"
 #include "serial_test_support.h"
+#include "transfer_test_support.h"
 
 #include "gui/app/command_ids.h"
 #include "gui/app/main_frame.h"
@@ -30,16 +31,6 @@ namespace {
 // A download of the default configuration takes a few exchanges of at most
 // 300 ms each.
 constexpr int kTransferWaitMs = 20000;
-
-bool press(TransferDialog* dialog) {
-    bool ended = false;
-    auto connection = QObject::connect(dialog, &TransferDialog::transferFinished,
-                                       [&ended](bool) { ended = true; });
-    dialog->actionButton()->click();
-    const bool done = QTest::qWaitFor([&] { return ended; }, kTransferWaitMs);
-    QObject::disconnect(connection);
-    return done;
-}
 
 } // namespace
 
@@ -73,7 +64,7 @@ class SimulateTests : public QObject {
         bool downloaded = false;
         auto download = whenModal<CDownload>([&](CDownload* d) {
             d->verifyBox()->setChecked(false);
-            QVERIFY(press(d));
+            QVERIFY(pressAndWait(d, kTransferWaitMs));
             downloaded = d->lineB()->text() == QStringLiteral("Downloading is successful!");
             d->exitButton()->click();
         });

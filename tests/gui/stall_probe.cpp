@@ -3,6 +3,7 @@
 // Send run against the simulated gateway on a pseudo-terminal, in real time.
 #include "gui_test_support.h"
 #include "serial_test_support.h"
+#include "transfer_test_support.h"
 
 #include "core/model/project.h"
 #include "gui/app/command_ids.h"
@@ -30,28 +31,6 @@ using namespace brenmoor::gui;
 using namespace brenmoor::gui::test;
 
 namespace {
-
-Project projectWithCommands(int commands) {
-    Project project = makeNewProject();
-    CONFIG& subnet = project.store.subnets[0];
-    subnet.nodeCount = 1;
-    subnet.nodes[0] = NODE{"7", "Node-7"};
-    subnet.commandCount = commands;
-    for (int k = 0; k < commands; ++k) {
-        INSTRUCTION& command = subnet.commands[static_cast<size_t>(k)];
-        command.slaveAddress = "7";
-        // Coils: one byte each, so that 48 of them fit the input area.
-        command.functionCode = "1";
-        command.startAddress = std::to_string(10 * k);
-        command.dataCount = "1";
-        command.mapAddress = QString::number(k, 16).toStdString();
-        command.bitOffset = "0";
-        command.swapMode = "No Swap";
-        command.scanType = "Fast Scan";
-        command.nodeNumber = 1;
-    }
-    return project;
-}
 
 // The longest gap between two ticks while it runs.
 class StallProbe {
@@ -93,7 +72,8 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     std::setvbuf(stdout, nullptr, _IONBF, 0);
-    const Project project = projectWithCommands(48);
+    // Coils: one byte each, so that 48 of them fit the input area.
+    const Project project = projectWithCommands(48, "1", 1);
     sim::GatewayOptions options;
     options.mode = sim::GatewayMode::Auto;
     sim::PtyGateway gateway(
@@ -124,12 +104,8 @@ int main(int argc, char** argv) {
         qint64 download = -1;
         auto ran = whenModal<CDownload>([&](CDownload* d) {
             d->verifyBox()->setChecked(false);
-            bool ended = false;
-            QObject::connect(d, &TransferDialog::transferFinished,
-                             [&ended](bool) { ended = true; });
             probe.start();
-            d->actionButton()->click();
-            (void)QTest::qWaitFor([&] { return ended; }, 60000);
+            (void)pressAndWait(d, 60000);
             download = probe.stop();
             std::printf("download: %s\n", d->lineB()->text().toUtf8().constData());
             d->exitButton()->click();
