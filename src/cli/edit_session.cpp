@@ -16,14 +16,6 @@ EditSession::EditSession(Project& project, std::ostream& out)
     editor_.documentOpened();
 }
 
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(" \t\r\n");
-    return text.substr(first, last - first + 1);
-}
-
 std::pair<std::string_view, std::string_view> splitWord(std::string_view text) {
     text = text.substr(std::min(text.size(), text.find_first_not_of(" \t")));
     const auto end = text.find_first_of(" \t");

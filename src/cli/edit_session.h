@@ -4,6 +4,7 @@
 #include "core/editor/configuration_editor.h"
 #include "core/editor/memory_grid.h"
 #include "core/mapping/mapping_state.h"
+#include "core/model/blank_trim.h"
 
 #include <functional>
 #include <ostream>
@@ -65,7 +66,6 @@ class EditSession {
 
 // Helpers shared by the command files.
 int parseNumber(std::string_view text, std::string_view what);
-std::string_view trimmed(std::string_view text);
 // The first word of `text`, and the rest after the blank that ends it.
 std::pair<std::string_view, std::string_view> splitWord(std::string_view text);
 

@@ -1,27 +1,17 @@
 #include "core/jobs/item_lookup.h"
 
+#include "core/model/blank_trim.h"
+
 #include <charconv>
 
 namespace brenmoor {
 
-namespace {
-
-std::string_view trim(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(" \t\r\n");
-    return text.substr(first, last - first + 1);
-}
-
-} // namespace
-
 std::variant<ItemName, ItemNameError> parseItemName(std::string_view text) {
-    text = trim(text);
+    text = trimmed(text);
     const auto blank = text.find_first_of(" \t\r\n");
     const std::string_view word = text.substr(0, blank);
     const std::string_view rest =
-        blank == std::string_view::npos ? std::string_view{} : trim(text.substr(blank));
+        blank == std::string_view::npos ? std::string_view{} : trimmed(text.substr(blank));
     if (word == "fieldbus" || word == "subnet") {
         if (!rest.empty())
             return ItemNameError{ItemNameError::Kind::TrailingText, std::string(word),
