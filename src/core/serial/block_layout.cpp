@@ -43,10 +43,13 @@ class LayoutView {
     std::vector<ByteField> fields_;
 };
 
-DeviceSettings withFlag(bool DeviceSettings::*flag, bool on) {
+// The layout a block has when one device flag is on or off.
+template <typename Record>
+std::vector<ByteField> flaggedView(std::span<const Field<Record>> fields,
+                                   bool DeviceSettings::*flag, bool on) {
     DeviceSettings device;
     device.*flag = on;
-    return device;
+    return LayoutView().add(fields, device).inByteOrder();
 }
 
 // Every group's fields, the mode's own first so that its byte 13 names it.
@@ -76,25 +79,17 @@ std::span<const ByteField> subnetLayout(bool commonMode) {
 
 std::span<const ByteField> commandLayout(bool dataFilter) {
     static const std::vector<ByteField> filter =
-        LayoutView()
-            .add(commandFields(), withFlag(&DeviceSettings::dataFilter, true))
-            .inByteOrder();
+        flaggedView(commandFields(), &DeviceSettings::dataFilter, true);
     static const std::vector<ByteField> swap =
-        LayoutView()
-            .add(commandFields(), withFlag(&DeviceSettings::dataFilter, false))
-            .inByteOrder();
+        flaggedView(commandFields(), &DeviceSettings::dataFilter, false);
     return dataFilter ? filter : swap;
 }
 
 std::span<const ByteField> clearingOptionLayout(bool doubleFault) {
     static const std::vector<ByteField> fault =
-        LayoutView()
-            .add(clearingOptionFields(), withFlag(&DeviceSettings::doubleFault, true))
-            .inByteOrder();
+        flaggedView(clearingOptionFields(), &DeviceSettings::doubleFault, true);
     static const std::vector<ByteField> timeout =
-        LayoutView()
-            .add(clearingOptionFields(), withFlag(&DeviceSettings::doubleFault, false))
-            .inByteOrder();
+        flaggedView(clearingOptionFields(), &DeviceSettings::doubleFault, false);
     return doubleFault ? fault : timeout;
 }
 
