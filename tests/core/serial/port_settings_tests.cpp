@@ -122,13 +122,6 @@ TEST(PortSettings, DescribedPortsKeepTheirOrderAndShowWhatIsKnown) {
     EXPECT_EQ(portLabel(described[0]), "/dev/ttyS0");
     EXPECT_EQ(portLabel(described[1]), "/dev/serial/by-id/usb-FTDI_FT232R_A50285BI-if00-port0 "
                                        "(ttyUSB0) - FT232R USB UART, FTDI, A50285BI");
-
-    // A lister that knows names only describes them by name.
-    FixedLister plainLister;
-    plainLister.names = {"/dev/b", "/dev/a"};
-    enumerateComPorts(plainLister, names, described, settings);
-    ASSERT_EQ(described.size(), 2u);
-    EXPECT_EQ(portLabel(described[0]), "/dev/b");
 }
 
 // The message of the step that failed stays word for word; what the user
