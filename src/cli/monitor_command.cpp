@@ -92,7 +92,7 @@ int runMonitor(const MonitorArgs& args) {
 
     SerialSession opened = openMonitorSession(args.device);
     if (!opened.port) {
-        std::cerr << opened.outcome.message() << '\n';
+        reportOpenFailure(opened.outcome);
         return kExitFailed;
     }
     MonitorSession session;

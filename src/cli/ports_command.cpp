@@ -6,10 +6,21 @@
 #include <QCoreApplication>
 #endif
 
+#include <algorithm>
 #include <iostream>
+#include <string>
 
 namespace brenmoor::cli {
 namespace {
+
+#ifdef BRENMOOR_HAVE_PORT
+// A field never breaks the line into two, nor into more fields.
+std::string field(std::string text) {
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\t' || c == '\n' || c == '\r'; }, ' ');
+    return text;
+}
+#endif
 
 int listPorts() {
 #ifdef BRENMOOR_HAVE_PORT
@@ -18,8 +29,11 @@ int listPorts() {
     char* argv[] = {name, nullptr};
     QCoreApplication app(argc, argv);
     port::SystemPortLister lister;
-    for (const auto& path : lister.listPorts())
-        std::cout << path << '\n';
+    // The name --port takes comes first, so that a script can cut it off
+    // at the first tab.
+    for (const PortDescription& port : lister.describePorts())
+        std::cout << port.name << '\t' << field(port.device) << '\t' << field(port.description)
+                  << '\t' << field(port.manufacturer) << '\t' << field(port.serialNumber) << '\n';
     return kExitSuccess;
 #else
     std::cerr << "This build has no serial port support.\n";
@@ -27,11 +41,17 @@ int listPorts() {
 #endif
 }
 
-const RegisterCommand registration{"ports", [](CLI::App& app, int& exitCode) {
-                                       auto* cmd = app.add_subcommand(
-                                           "ports", "List the serial ports of this computer");
-                                       cmd->callback([&exitCode] { exitCode = listPorts(); });
-                                   }};
+const RegisterCommand registration{
+    "ports", [](CLI::App& app, int& exitCode) {
+        auto* cmd = app.add_subcommand("ports", "List the serial ports of this computer");
+        cmd->footer("Each line is the device path that --port takes, then,\n"
+                    "separated by tabs: the device node it leads to, and the\n"
+                    "description, manufacturer and serial number the system\n"
+                    "gives (empty where it gives none). A USB adapter is\n"
+                    "listed under its stable name in /dev/serial/by-id,\n"
+                    "which stays the same when it is plugged in again.");
+        cmd->callback([&exitCode] { exitCode = listPorts(); });
+    }};
 
 } // namespace
 } // namespace brenmoor::cli

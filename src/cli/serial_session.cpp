@@ -47,8 +47,14 @@ SerialSession openMonitorSession(const std::string& device) {
 std::unique_ptr<SerialPort> openPortOrReport(const std::string& device) {
     SerialSession session = openSerialSession(device);
     if (!session.port)
-        std::cerr << session.outcome.message() << '\n';
+        reportOpenFailure(session.outcome);
     return std::move(session.port);
+}
+
+void reportOpenFailure(const Outcome& failure) {
+    std::cerr << failure.message() << '\n';
+    if (!failure.details().empty())
+        std::cerr << failure.details() << '\n';
 }
 
 void ProgressPrinter::operator()(const TransferView& view) {

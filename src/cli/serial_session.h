@@ -23,6 +23,9 @@ SerialSession openSerialSession(const std::string& device);
 SerialSession openMonitorSession(const std::string& device);
 // Opens the device for a transfer, or prints the failure on stderr.
 std::unique_ptr<SerialPort> openPortOrReport(const std::string& device);
+// A port that did not open, on stderr: the program's message, then on a
+// line of its own why, where the system said.
+void reportOpenFailure(const Outcome& failure);
 
 // Prints what a transfer dialog would show, one line per text as it
 // appears: the status lines, the step lines and the line of the check that

@@ -1,5 +1,7 @@
 #include "port/posix_serial_port.h"
 
+#include "port/open_failure.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
@@ -121,9 +123,12 @@ void release(int fd, const termios* found) {
     ::close(fd);
 }
 
-PortOpenResult failed(int fd, PortOpenError error, const termios* found = nullptr) {
+// `err` is the system's error of the failed step (0: the device took the
+// call but not the settings), taken before the release can change it.
+PortOpenResult failed(int fd, const std::string& device, PortOpenError error, int err,
+                      const termios* found = nullptr) {
     release(fd, found);
-    return {nullptr, error};
+    return openFailure(error, err, device);
 }
 
 } // namespace
@@ -212,12 +217,13 @@ PortOpenResult PosixPortOpener::open(const std::string& deviceName, const LineSe
     // (another window, the command line) off it as well.
     const int fd = ::open(deviceName.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return {nullptr, PortOpenError::OpenFailed};
+        return openFailure(PortOpenError::OpenFailed, errno, deviceName);
     // Refused, the descriptor is only closed: the exclusive mode on the
     // device is the holder's.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || (::ioctl(fd, TIOCEXCL) != 0 && errno != ENOTTY)) {
+        const int err = errno;
         ::close(fd);
-        return {nullptr, PortOpenError::OpenFailed};
+        return openFailure(PortOpenError::OpenFailed, err, deviceName);
     }
     // A device without line settings has no exclusive mode either (ENOTTY);
     // it fails at the next step, with that step's message.
@@ -228,18 +234,19 @@ PortOpenResult PosixPortOpener::open(const std::string& deviceName, const LineSe
     // 3. The current line settings.
     termios found{};
     if (::tcgetattr(fd, &found) != 0)
-        return failed(fd, PortOpenError::ReadSettingsFailed);
+        return failed(fd, deviceName, PortOpenError::ReadSettingsFailed, errno);
 
     // 4. Ours, over them.
     const speed_t speed = speedFor(line.baudRate);
     if (speed == B0)
-        return failed(fd, PortOpenError::WriteSettingsFailed);
+        return failed(fd, deviceName, PortOpenError::WriteSettingsFailed, 0);
     termios tio = found;
     applyLine(tio, line, speed);
     termios applied{};
-    if (::tcsetattr(fd, TCSANOW, &tio) != 0 || ::tcgetattr(fd, &applied) != 0 ||
-        !accepted(tio, applied, isPseudoTerminal(fd)))
-        return failed(fd, PortOpenError::WriteSettingsFailed, &found);
+    if (::tcsetattr(fd, TCSANOW, &tio) != 0 || ::tcgetattr(fd, &applied) != 0)
+        return failed(fd, deviceName, PortOpenError::WriteSettingsFailed, errno, &found);
+    if (!accepted(tio, applied, isPseudoTerminal(fd)))
+        return failed(fd, deviceName, PortOpenError::WriteSettingsFailed, 0, &found);
 
     // 5. Whatever arrived before, or was still to go out, belongs to an
     // earlier conversation. A device that cannot even purge is gone, and

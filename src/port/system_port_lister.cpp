@@ -1,29 +1,66 @@
 #include "port/system_port_lister.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSerialPortInfo>
 
-#include <algorithm>
+#include <map>
 
 namespace brenmoor::port {
 
+namespace {
+
+// The device node each stable name leads to; of two names for one device,
+// the first in the directory's order.
+std::map<QString, QString> stableNames(const QString& dir) {
+    std::map<QString, QString> names;
+    const QDir links(dir);
+    for (const QFileInfo& link : links.entryInfoList(QDir::System | QDir::Files, QDir::Name)) {
+        const QString device = link.canonicalFilePath();
+        if (!device.isEmpty())
+            names.emplace(device, link.absoluteFilePath());
+    }
+    return names;
+}
+
+} // namespace
+
 ComPortNames SystemPortLister::listPorts() {
-    ComPortNames names;
-    auto add = [&names](const std::string& path) {
-        if (!path.empty() && std::find(names.begin(), names.end(), path) == names.end())
-            names.push_back(path);
+    return portNames(describePorts());
+}
+
+PortDescriptions SystemPortLister::describePorts() {
+    const std::map<QString, QString> stable = stableNames(QString::fromStdString(stableNamesDir_));
+    PortDescriptions ports;
+    // A device is listed once, under its stable name where it has one,
+    // whichever of its names it was found by.
+    auto add = [&](const QString& path, const QSerialPortInfo& info) {
+        if (path.isEmpty())
+            return;
+        const QString canonical = QFileInfo(path).canonicalFilePath();
+        const QString device = canonical.isEmpty() ? path : canonical;
+        for (const PortDescription& listed : ports)
+            if (listed.device == device.toStdString())
+                return;
+        const auto link = stable.find(device);
+        PortDescription port{(link == stable.end() ? path : link->second).toStdString()};
+        port.device = device.toStdString();
+        port.description = info.description().toStdString();
+        port.manufacturer = info.manufacturer().toStdString();
+        port.serialNumber = info.serialNumber().toStdString();
+        ports.push_back(std::move(port));
     };
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-        add(info.systemLocation().toStdString());
+        add(info.systemLocation(), info);
     const QDir dev(QStringLiteral("/dev"));
     const QStringList patterns{QStringLiteral("ttyUSB*"), QStringLiteral("ttyACM*"),
                                QStringLiteral("ttyS*")};
     for (const QString& pattern : patterns)
         for (const QString& entry : dev.entryList({pattern}, QDir::System, QDir::Name))
-            add(dev.filePath(entry).toStdString());
+            add(dev.filePath(entry), QSerialPortInfo());
     for (const std::string& path : extra_)
-        add(path);
-    return names;
+        add(QString::fromStdString(path), QSerialPortInfo());
+    return ports;
 }
 
 } // namespace brenmoor::port

@@ -56,6 +56,7 @@ struct SeenDialog {
     bool seen = false;
     QString title;
     QString text;
+    QString details; // a message box's informative text
     QString defaultButton;
 };
 
@@ -91,6 +92,7 @@ onModals(std::vector<std::function<void(QWidget*)>> actions) {
         record.title = modal->windowTitle();
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             record.text = box->text();
+            record.details = box->informativeText();
             if (box->defaultButton())
                 record.defaultButton = box->defaultButton()->text();
         }

@@ -54,6 +54,30 @@ sim::GatewayConfig gatewayHolding(const Project& project) {
     return sim::configFromStore(project.store, project.device);
 }
 
+// The computer's port list, into which the test plugs adapters.
+class PluggablePortLister : public PortLister {
+  public:
+    explicit PluggablePortLister(std::shared_ptr<PortDescriptions> ports)
+        : ports_(std::move(ports)) {}
+    ComPortNames listPorts() override { return portNames(*ports_); }
+    PortDescriptions describePorts() override { return *ports_; }
+
+  private:
+    std::shared_ptr<PortDescriptions> ports_;
+};
+
+// Every device refuses, for the reason the test gives.
+class RefusingPortOpener : public PortOpener {
+  public:
+    explicit RefusingPortOpener(PortOpenCause cause) : cause_(cause) {}
+    PortOpenResult open(const std::string&, const LineSettings&) override {
+        return {nullptr, PortOpenError::OpenFailed, cause_};
+    }
+
+  private:
+    PortOpenCause cause_;
+};
+
 } // namespace
 
 class SerialTests : public QObject {
@@ -68,13 +92,20 @@ class SerialTests : public QObject {
     // questions of the serial dialogs go to prompter_. The ports of the
     // simulated gateways open; every wait is on a fake clock.
     void openWindow(const ComPortNames& ports, const Project& project = makeNewProject()) {
+        openWindowOn(std::make_unique<FixedPortLister>(ports), nullptr, project);
+    }
+
+    // The same with a lister and an opener of the test's (the simulated
+    // gateways' opener when none is given).
+    void openWindowOn(std::unique_ptr<PortLister> lister, std::unique_ptr<PortOpener> opener,
+                      const Project& project = makeNewProject()) {
         prompter_ = RecordingPrompter();
         frame_.reset();
         clock_ = std::make_unique<FakeClock>();
         frame_ = std::make_unique<CMainFrame>(std::make_unique<ScriptedFileDialogs>());
-        auto link =
-            std::make_unique<SerialLink>(std::make_unique<FixedPortLister>(ports),
-                                         std::make_unique<SimulatedPortOpener>(*clock_), *clock_);
+        if (!opener)
+            opener = std::make_unique<SimulatedPortOpener>(*clock_);
+        auto link = std::make_unique<SerialLink>(std::move(lister), std::move(opener), *clock_);
         link->setPrompter(&prompter_);
         frame_->replaceSerialLink(std::move(link));
         frame_->document().project() = project;
@@ -158,6 +189,60 @@ class SerialTests : public QObject {
         lister.addFront("/dev/s");
         lister.addFront("/dev/p");
         QCOMPARE(lister.listPorts(), (ComPortNames{"/dev/s", "/dev/p", "/dev/a"}));
+    }
+
+    void refreshReadsThePortListAgainAndOnlyOkKeepsIt() {
+        auto plugged = std::make_shared<PortDescriptions>(portsNamed({"/dev/ttyS0"}));
+        openWindowOn(std::make_unique<PluggablePortLister>(plugged), nullptr);
+        SerialLink& link = frame_->serialLink();
+        link.settings().baudIndex = 2;
+        // An adapter plugged in after start, which the system lists first.
+        PortDescription adapter{"/dev/serial/by-id/usb-FTDI_FT232R_A50285BI-if00-port0"};
+        adapter.device = "/dev/ttyUSB0";
+        adapter.description = "FT232R USB UART";
+        plugged->insert(plugged->begin(), adapter);
+
+        auto cancelled = whenModal<CDConfig>([](CDConfig* d) {
+            QComboBox* port = d->list(CDConfig::Port);
+            QCOMPARE(port->count(), 1);
+            QCOMPARE(d->list(CDConfig::BaudRate)->currentIndex(), 2);
+            d->refreshButton()->click();
+            QCOMPARE(port->count(), 2);
+            QCOMPARE(port->itemText(0),
+                     QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_A50285BI-if00-port0 "
+                                    "(ttyUSB0) - FT232R USB UART"));
+            // The chosen port stays chosen where the new list put it.
+            QCOMPARE(port->currentText(), QStringLiteral("/dev/ttyS0"));
+            QCOMPARE(d->list(CDConfig::BaudRate)->currentText(), QStringLiteral("19200"));
+            d->reject();
+        });
+        trigger(cmd::SerialConnection);
+        QVERIFY(*cancelled);
+        QCOMPARE(link.portNames(), ComPortNames{"/dev/ttyS0"});
+        QCOMPARE(link.settings().baudIndex, 2);
+
+        auto accepted = whenModal<CDConfig>([](CDConfig* d) {
+            d->refreshButton()->click();
+            d->list(CDConfig::Port)->setCurrentIndex(0);
+            d->accept();
+        });
+        trigger(cmd::SerialConnection);
+        QVERIFY(*accepted);
+        QCOMPARE(link.portNames(), (ComPortNames{adapter.name, "/dev/ttyS0"}));
+        QCOMPARE(link.settings().portIndex, 0);
+        QCOMPARE(link.settings().baudIndex, 6);
+    }
+
+    void aDeviceNamedInFrontByItsNodeIsListedOnceWithWhatTheSystemKnows() {
+        PortDescription adapter{"/dev/serial/by-id/usb-FTDI_FT232R_A50285BI-if00-port0"};
+        adapter.device = "/dev/ttyUSB0";
+        adapter.manufacturer = "FTDI";
+        FrontPortLister lister(std::make_unique<PluggablePortLister>(
+            std::make_shared<PortDescriptions>(PortDescriptions{{"/dev/ttyS0"}, adapter})));
+        lister.addFront("/dev/ttyUSB0");
+        const PortDescriptions ports = lister.describePorts();
+        QCOMPARE(portNames(ports), (ComPortNames{"/dev/ttyUSB0", "/dev/ttyS0"}));
+        QCOMPARE(ports[0].manufacturer, std::string("FTDI"));
     }
 
     // --- Dispatch ------------------------------------------------------
@@ -524,6 +609,27 @@ class SerialTests : public QObject {
         });
         trigger(cmd::Upload);
         QVERIFY(*ran);
+    }
+
+    // The transfers, the monitor and Compare with Gateway keep their
+    // message and say in the box why the port did not open.
+    void aPortThatDoesNotOpenSaysWhyInTheBox() {
+        openWindowOn(std::make_unique<FixedPortLister>(ComPortNames{"/dev/ttyUSB7"}),
+                     std::make_unique<RefusingPortOpener>(PortOpenCause::PermissionDenied));
+        frame_->serialLink().settings().confirmed = true;
+        frame_->serialLink().setPrompter(nullptr);
+        const QString why = QStringLiteral("\"sudo usermod -aG dialout $USER\"");
+        for (const auto& [command, text] :
+             {std::pair{cmd::Download, QStringLiteral("Port /dev/ttyUSB7 failed to open!")},
+              std::pair{cmd::MonitorIoData, QStringLiteral("Open the serial port failed!")},
+              std::pair{cmd::CompareWithGateway,
+                        QStringLiteral("Port /dev/ttyUSB7 failed to open!")}}) {
+            auto box = answerNextModal(QStringLiteral("OK"));
+            trigger(command);
+            QVERIFY(box->seen);
+            QCOMPARE(box->text, text);
+            QVERIFY2(box->details.contains(why), qPrintable(box->details));
+        }
     }
 
     // Without a prompter of the test's, the messages are message boxes of

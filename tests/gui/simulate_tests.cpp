@@ -59,6 +59,7 @@ class SimulateTests : public QObject {
         // simulator's.
         auto config = whenModal<CDConfig>([](CDConfig* d) {
             QCOMPARE(d->list(CDConfig::Port)->currentIndex(), 0);
+            QVERIFY(d->list(CDConfig::Port)->itemText(0).endsWith(" - Simulated gateway"));
             d->accept();
         });
         bool downloaded = false;

@@ -1,6 +1,8 @@
 // The port library on real devices: pseudo-terminals, whose master side the
 // test plays as the gateway, and /dev/null, which opens but has no line.
 #include "port/posix_serial_port.h"
+#include "port/system_port_lister.h"
+#include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +10,10 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -143,6 +148,56 @@ TEST_F(PosixPortTest, EachStepFailsWithItsOwnError) {
               PortOpenError::ReadSettingsFailed);
     EXPECT_EQ(opener.open(pty.device(), LineSettings{12345, 8, Parity::None, 1}).error,
               PortOpenError::WriteSettingsFailed);
+}
+
+TEST_F(PosixPortTest, RefusalsSayWhy) {
+    EXPECT_EQ(opener.open("/dev/brenmoor-no-such-device", kMonitorLineSettings).cause,
+              PortOpenCause::NoSuchDevice);
+    EXPECT_EQ(opener.open("/dev/null", kMonitorLineSettings).cause, PortOpenCause::NotASerialPort);
+
+    // A pseudo-terminal not yet unlocked refuses as a node without hardware,
+    // or a pulled adapter's node, does.
+    const int locked = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(locked, 0);
+    ASSERT_EQ(::grantpt(locked), 0);
+    const std::string lockedDevice = ::ptsname(locked);
+    EXPECT_EQ(opener.open(lockedDevice, kMonitorLineSettings).cause, PortOpenCause::Gone);
+    ::close(locked);
+
+    // A device another program holds names that program.
+    const int holder = ::open(pty.device().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(holder, 0);
+    ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+    const PortOpenResult busy = opener.open(pty.device(), kMonitorLineSettings);
+    ::close(holder);
+    EXPECT_EQ(busy.error, PortOpenError::OpenFailed);
+    EXPECT_EQ(busy.cause, PortOpenCause::Busy);
+    std::string self;
+    std::getline(std::ifstream("/proc/self/comm"), self);
+    EXPECT_EQ(busy.holder, self);
+}
+
+// An adapter's stable name (here a link in a folder of the test's) stands
+// for its device: listed in its place, once, in the order found, and opened.
+TEST_F(PosixPortTest, AStableNameIsListedAndOpenedInsteadOfItsDevice) {
+    PseudoTerminal other;
+    ASSERT_FALSE(other.device().empty());
+    const brenmoor::test::TempDir byId;
+    const std::string stable = byId.file("usb-Kestrin_Gateway_K0042-if00-port0");
+    std::filesystem::create_symlink(pty.device(), stable);
+    SystemPortLister lister(byId.path().string());
+    lister.addDevice(other.device());
+    lister.addDevice(pty.device());
+    lister.addDevice(stable);
+    const PortDescriptions ports = lister.describePorts();
+    ASSERT_GE(ports.size(), 2u);
+    const PortDescription& first = ports[ports.size() - 2];
+    const PortDescription& last = ports.back();
+    EXPECT_EQ(first.name, other.device());
+    EXPECT_EQ(last.name, stable);
+    EXPECT_EQ(last.device, pty.device());
+    EXPECT_EQ(lister.listPorts(), portNames(ports));
+    EXPECT_EQ(opener.open(last.name, kMonitorLineSettings).error, PortOpenError::None);
 }
 
 TEST_F(PosixPortTest, AFloodNeverShowsMoreThanTheQueueAndLosesNothingItHolds) {

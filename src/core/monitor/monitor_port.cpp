@@ -7,16 +7,17 @@
 namespace brenmoor::monitor {
 
 OpenedPort openMonitorPort(PortOpener& opener, const std::optional<std::string>& name) {
-    auto failed = [] {
+    auto failed = [](std::string details) {
         return OpenedPort{nullptr,
                           Outcome::failure(msg::OpenSerialPortFailed,
-                                           std::string(loadString(msg::OpenSerialPortFailed)))};
+                                           std::string(loadString(msg::OpenSerialPortFailed)),
+                                           std::move(details))};
     };
     if (!name)
-        return failed();
+        return failed({});
     OpenedPort opened = openConfigPort(opener, *name, kMonitorLineSettings);
     if (!opened.port && opened.outcome.id() == msg::PortFailedToOpen)
-        return failed();
+        return failed(opened.outcome.details());
     return opened;
 }
 

@@ -11,6 +11,7 @@ inline constexpr MessageId SerialConfigBaudRate{1852};
 inline constexpr MessageId SerialConfigCheckBit{1853};
 inline constexpr MessageId SerialConfigDataBits{1854};
 inline constexpr MessageId SerialConfigStopBits{1855};
+inline constexpr MessageId SerialConfigRefresh{1856};
 
 // Download Configuration and Upload Configuration.
 inline constexpr MessageId DownloadDialogTitle{1860};
@@ -23,5 +24,6 @@ inline constexpr MessageId VerifyDifferencesHeading{1866};
 
 // The simulated gateway of --simulate.
 inline constexpr MessageId SimulatorFailed{1880};
+inline constexpr MessageId SimulatorPortDescription{1881};
 
 } // namespace brenmoor::msg

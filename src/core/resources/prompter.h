@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/resources/message_id.h"
+#include "core/resources/outcome.h"
 #include "core/resources/string_table.h"
 
 #include <string>
@@ -39,8 +40,24 @@ class Prompter {
         inform(text);
     }
 
+    // A message box whose message stays as it is, with a second text that
+    // says why (a port that did not open). By default the details follow
+    // the message on a line of their own.
+    virtual void informDetailed(std::string_view text, std::string_view details) {
+        if (details.empty()) {
+            inform(text);
+            return;
+        }
+        std::string both(text);
+        both += "\n";
+        both += details;
+        inform(both);
+    }
+
     Answer ask(MessageId id, Buttons buttons) { return ask(loadString(id), buttons); }
     void inform(MessageId id) { inform(loadString(id)); }
+    // A failure's message and its details.
+    void inform(const Outcome& failure) { informDetailed(failure.message(), failure.details()); }
 };
 
 } // namespace brenmoor

@@ -10,6 +10,20 @@ constexpr StringEntry kEntries[] = {
     {msg::SerialSettingError, "Serial setting error"},
     {msg::NoSerialPort, "No serial port is available."},
     {msg::ImproperArgument, "Encountered an improper argument."},
+    {msg::PortPermissionDenied,
+     "You may not use this device: your user is not in the group \"dialout\". Add it with "
+     "\"sudo usermod -aG dialout $USER\", then log out and in again: a new group counts only "
+     "from the next login."},
+    {msg::PortBusy, "Another program is using this device. Close it and try again; ModemManager "
+                    "and brltty are known to take USB serial adapters as they are plugged in."},
+    {msg::PortBusyHeldBy, "The program \"%s\" is using this device. Close it and try again."},
+    {msg::PortGone,
+     "The device does not answer: it was unplugged, or there is no hardware behind it."},
+    {msg::PortNoSuchDevice, "There is no such device. Is the adapter plugged in? It may have come "
+                            "back under another name: the port list shows the names there are "
+                            "now."},
+    {msg::PortNotSerial, "This device is not a serial port."},
+    {msg::PortSystemReason, "The system reports: %s."},
     {msg::ParityNone, "None"},
     {msg::ParityOdd, "Odd"},
     {msg::ParityEven, "Even"},

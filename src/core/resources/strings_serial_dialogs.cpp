@@ -11,6 +11,7 @@ constexpr StringEntry kEntries[] = {
     {msg::SerialConfigCheckBit, "Check Bit"},
     {msg::SerialConfigDataBits, "Data bits"},
     {msg::SerialConfigStopBits, "Stop Bits"},
+    {msg::SerialConfigRefresh, "Refresh"},
 
     {msg::DownloadDialogTitle, "Download Configuration"},
     {msg::UploadDialogTitle, "Upload Configuration"},
@@ -21,6 +22,7 @@ constexpr StringEntry kEntries[] = {
     {msg::VerifyDifferencesHeading, "The gateway does not hold what was downloaded:"},
 
     {msg::SimulatorFailed, "The simulated gateway could not be started: %s"},
+    {msg::SimulatorPortDescription, "Simulated gateway"},
 };
 } // namespace
 

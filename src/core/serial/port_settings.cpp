@@ -17,8 +17,51 @@ LineSettings lineSettingsFrom(const SerialPortSettings& settings) {
     return line;
 }
 
+std::string portLabel(const PortDescription& port) {
+    std::string label = port.name;
+    if (!port.device.empty() && port.device != port.name)
+        label += " (" + port.device.substr(port.device.find_last_of('/') + 1) + ")";
+    std::string known;
+    for (const std::string* part : {&port.description, &port.manufacturer, &port.serialNumber}) {
+        if (part->empty())
+            continue;
+        known += known.empty() ? "" : ", ";
+        known += *part;
+    }
+    if (!known.empty())
+        label += " - " + known;
+    return label;
+}
+
+PortDescriptions PortLister::describePorts() {
+    return portsNamed(listPorts());
+}
+
+PortDescriptions portsNamed(const ComPortNames& names) {
+    PortDescriptions described;
+    described.reserve(names.size());
+    for (const std::string& name : names)
+        described.push_back({name});
+    return described;
+}
+
+ComPortNames portNames(const PortDescriptions& described) {
+    ComPortNames names;
+    names.reserve(described.size());
+    for (const PortDescription& port : described)
+        names.push_back(port.name);
+    return names;
+}
+
 void enumerateComPorts(PortLister& lister, ComPortNames& names, SerialPortSettings& settings) {
-    names = lister.listPorts();
+    PortDescriptions described;
+    enumerateComPorts(lister, names, described, settings);
+}
+
+void enumerateComPorts(PortLister& lister, ComPortNames& names, PortDescriptions& described,
+                       SerialPortSettings& settings) {
+    described = lister.describePorts();
+    names = portNames(described);
     settings.baudIndex = kDefaultBaudIndex;
 }
 
@@ -39,26 +82,47 @@ OpenedPort openConfigPort(PortOpener& opener, const ComPortNames& names,
     return openConfigPort(opener, *name, lineSettingsFrom(settings));
 }
 
+std::string portOpenDetails(const PortOpenResult& result) {
+    switch (result.cause) {
+    case PortOpenCause::PermissionDenied:
+        return std::string(loadString(msg::PortPermissionDenied));
+    case PortOpenCause::Busy:
+        return result.holder.empty() ? std::string(loadString(msg::PortBusy))
+                                     : formatMessage(msg::PortBusyHeldBy, result.holder);
+    case PortOpenCause::Gone:
+        return std::string(loadString(msg::PortGone));
+    case PortOpenCause::NoSuchDevice:
+        return std::string(loadString(msg::PortNoSuchDevice));
+    case PortOpenCause::NotASerialPort:
+        return std::string(loadString(msg::PortNotSerial));
+    case PortOpenCause::Unknown:
+        break;
+    }
+    return result.systemText.empty() ? std::string()
+                                     : formatMessage(msg::PortSystemReason, result.systemText);
+}
+
 OpenedPort openConfigPort(PortOpener& opener, const std::string& name, const LineSettings& line) {
     PortOpenResult result = opener.open(name, line);
+    if (result.error == PortOpenError::None && result.port)
+        return {std::move(result.port), Outcome::success()};
+    std::string details = portOpenDetails(result);
     switch (result.error) {
-    case PortOpenError::None:
-        if (result.port)
-            return {std::move(result.port), Outcome::success()};
-        [[fallthrough]];
-    case PortOpenError::OpenFailed:
-        return {nullptr, Outcome::failure(msg::PortFailedToOpen,
-                                          formatMessage(msg::PortFailedToOpen, name))};
     case PortOpenError::ReadSettingsFailed:
-        return {nullptr,
-                Outcome::failure(msg::ErrorReadingPortParameters,
-                                 std::string(loadString(msg::ErrorReadingPortParameters)))};
+        return {nullptr, Outcome::failure(msg::ErrorReadingPortParameters,
+                                          std::string(loadString(msg::ErrorReadingPortParameters)),
+                                          std::move(details))};
     case PortOpenError::WriteSettingsFailed:
         return {nullptr, Outcome::failure(msg::SerialSettingError,
-                                          std::string(loadString(msg::SerialSettingError)))};
+                                          std::string(loadString(msg::SerialSettingError)),
+                                          std::move(details))};
+    case PortOpenError::None: // but no port
+    case PortOpenError::OpenFailed:
+        break;
     }
     return {nullptr,
-            Outcome::failure(msg::PortFailedToOpen, formatMessage(msg::PortFailedToOpen, name))};
+            Outcome::failure(msg::PortFailedToOpen, formatMessage(msg::PortFailedToOpen, name),
+                             std::move(details))};
 }
 
 } // namespace brenmoor

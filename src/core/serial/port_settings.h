@@ -48,24 +48,71 @@ LineSettings lineSettingsFrom(const SerialPortSettings& settings);
 // The I/O monitor's fixed settings.
 inline constexpr LineSettings kMonitorLineSettings{115200, 8, Parity::None, 1};
 
+// One port of the list and what the system knows of it. Only `name` is
+// required; the rest is shown beside it where the system says anything.
+struct PortDescription {
+    // What is opened, stored and shown as the device: the stable name where
+    // the system gives one (/dev/serial/by-id/...), else the device path.
+    std::string name;
+    // The device node the name leads to (/dev/ttyUSB0), when known.
+    std::string device{};
+    std::string description{};
+    std::string manufacturer{};
+    std::string serialNumber{};
+};
+using PortDescriptions = std::vector<PortDescription>;
+
+// The name, the short device name when the name does not show it, and what
+// else is known: "/dev/serial/by-id/usb-X-if00-port0 (ttyUSB0) - FT232R USB
+// UART, FTDI, A50285BI".
+std::string portLabel(const PortDescription& port);
+
 // Where the computer's port list comes from: the port library on the
 // desktop and the command line, a fixed list in tests.
 class PortLister {
   public:
     virtual ~PortLister() = default;
     virtual ComPortNames listPorts() = 0;
+    // The same ports in the same order with what the system knows of each;
+    // by default their names alone.
+    virtual PortDescriptions describePorts();
 };
 
 // Re-reads the port list and re-sets the baud rate to 19200.
 void enumerateComPorts(PortLister& lister, ComPortNames& names, SerialPortSettings& settings);
+// The same, keeping what the system knows of each port beside its name.
+void enumerateComPorts(PortLister& lister, ComPortNames& names, PortDescriptions& described,
+                       SerialPortSettings& settings);
+// The names of a described list, in its order.
+ComPortNames portNames(const PortDescriptions& described);
+// Ports known by their names alone.
+PortDescriptions portsNamed(const ComPortNames& names);
 
 // How far opening a device got.
 enum class PortOpenError { None, OpenFailed, ReadSettingsFailed, WriteSettingsFailed };
 
+// Why a step failed, as far as the system tells: the failure's message stays
+// the step's own, and this says what the user can do about it.
+enum class PortOpenCause {
+    Unknown,          // the system's own words in systemText, if any
+    PermissionDenied, // the user may not use the device
+    Busy,             // another program holds it
+    Gone,             // unplugged, or no hardware behind the device node
+    NoSuchDevice,     // no device of that name
+    NotASerialPort,   // the device has no line settings
+};
+
 struct PortOpenResult {
     std::unique_ptr<SerialPort> port; // set when error is None
     PortOpenError error = PortOpenError::OpenFailed;
+    PortOpenCause cause = PortOpenCause::Unknown;
+    std::string holder{};     // Busy: the program holding the device, when known
+    std::string systemText{}; // Unknown: what the system said, when anything
 };
+
+// What the user is told beside a failure's message; empty when nothing is
+// known.
+std::string portOpenDetails(const PortOpenResult& result);
 
 // Opens a device exclusively, applies the line settings (binary mode, the
 // parity as given) and purges both directions.
@@ -77,7 +124,7 @@ class PortOpener {
 
 struct OpenedPort {
     std::unique_ptr<SerialPort> port; // null on failure
-    Outcome outcome;
+    Outcome outcome;                  // on failure, with portOpenDetails() as details
 };
 
 // The name at settings.portIndex of names (a negative index counts as 0);

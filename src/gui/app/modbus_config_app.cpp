@@ -117,7 +117,8 @@ void CModbusConfigApp::setUpSerialLink(const Options& options) {
             gatewayOptions, sim::configFromStore(defaults.store, defaults.device)));
         if (simulator_->open()) {
             simulator_->start();
-            lister->addFront(simulator_->devicePath());
+            lister->addFront(simulator_->devicePath(),
+                             std::string(loadString(msg::SimulatorPortDescription)));
         } else {
             QMessageBox::warning(
                 frame_.get(), qtext(msg::AppTitle),

@@ -30,10 +30,15 @@ Answer QtPrompter::ask(std::string_view text, Buttons buttons) {
 }
 
 void QtPrompter::inform(std::string_view text) {
+    informDetailed(text, {});
+}
+
+void QtPrompter::informDetailed(std::string_view text, std::string_view details) {
     QMessageBox box(parent_);
     box.setWindowTitle(qtext(msg::AppTitle));
     box.setIcon(QMessageBox::Warning);
     box.setText(qtext(text));
+    box.setInformativeText(qtext(details));
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
 }

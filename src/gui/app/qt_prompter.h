@@ -17,6 +17,8 @@ class QtPrompter : public Prompter {
     using Prompter::inform;
     Answer ask(std::string_view text, Buttons buttons) override;
     void inform(std::string_view text) override;
+    // The message as it is, the details as the box's informative text.
+    void informDetailed(std::string_view text, std::string_view details) override;
     void notice(std::string_view text, NoticeKind kind) override;
     // A warning box with the first ten lines and "...", every line in its
     // scrollable details.

@@ -54,7 +54,7 @@ void compareWithGateway(QWidget* parent, const Project& document, SerialLink& li
         port = std::move(result.port);
     });
     if (!port) {
-        prompter.inform(opened.message());
+        prompter.inform(opened);
         return;
     }
     GatewayComparison compared;

@@ -163,7 +163,7 @@ bool CStakeout::openMonitor() {
 
     OpenedPort opened = monitor::openMonitorPort(opener_, portName_);
     if (!opened.port) {
-        prompter_->inform(opened.outcome.message());
+        prompter_->inform(opened.outcome);
         return false;
     }
     port_ = std::move(opened.port);

@@ -5,12 +5,17 @@
 #include "core/resources/messages_serial_dialogs.h"
 #include "gui/app/gui_text.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace brenmoor::gui {
 
@@ -22,10 +27,18 @@ void selectStored(QComboBox* list, int index) {
     list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
 }
 
+// A stable device name with all the system knows of it runs long: the
+// closed list keeps a sensible width and the open one shows it all.
+constexpr int kPortColumns = 40;
+
 } // namespace
 
 CDConfig::CDConfig(SerialPortSettings& settings, const ComPortNames& names, QWidget* parent)
-    : QDialog(parent), settings_(settings) {
+    : CDConfig(settings, portsNamed(names), nullptr, parent) {}
+
+CDConfig::CDConfig(SerialPortSettings& settings, PortDescriptions ports, PortLister* lister,
+                   QWidget* parent)
+    : QDialog(parent), settings_(settings), ports_(std::move(ports)), lister_(lister) {
     setWindowTitle(qtext(msg::SerialConfigTitle));
     setObjectName(QStringLiteral("CDConfig"));
 
@@ -36,10 +49,24 @@ CDConfig::CDConfig(SerialPortSettings& settings, const ComPortNames& names, QWid
     for (int i = 0; i < ListCount; ++i) {
         lists_[i] = new QComboBox(this);
         lists_[i]->setMinimumWidth(180);
-        form->addRow(qtext(labels[i]), lists_[i]);
+        auto* label = new QLabel(qtext(labels[i]), this);
+        label->setBuddy(lists_[i]);
+        if (i != Port || !lister_) {
+            form->addRow(label, lists_[i]);
+            continue;
+        }
+        // For an adapter plugged in after the list was read.
+        refresh_ = new QPushButton(qtext(msg::SerialConfigRefresh), this);
+        refresh_->setAutoDefault(false);
+        connect(refresh_, &QPushButton::clicked, this, &CDConfig::refresh);
+        auto* row = new QHBoxLayout;
+        row->addWidget(lists_[i], 1);
+        row->addWidget(refresh_);
+        form->addRow(label, row);
     }
-    for (const std::string& name : names)
-        lists_[Port]->addItem(qtext(name));
+    lists_[Port]->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    lists_[Port]->setMinimumContentsLength(kPortColumns);
+    fillPorts();
     for (const int rate : kBaudRates)
         lists_[BaudRate]->addItem(QString::number(rate));
     for (const MessageId parity :
@@ -71,6 +98,34 @@ CDConfig::CDConfig(SerialPortSettings& settings, const ComPortNames& names, QWid
     layout->addLayout(form);
     layout->addWidget(buttons);
     setFixedSize(sizeHint());
+}
+
+void CDConfig::fillPorts() {
+    QComboBox* list = lists_[Port];
+    list->clear();
+    for (const PortDescription& port : ports_) {
+        const QString label = qtext(portLabel(port));
+        list->addItem(label);
+        list->setItemData(list->count() - 1, label, Qt::ToolTipRole);
+    }
+    list->view()->setMinimumWidth(list->view()->sizeHintForColumn(0));
+}
+
+void CDConfig::refresh() {
+    const int chosen = lists_[Port]->currentIndex();
+    const std::string chosenName = chosen >= 0 && chosen < static_cast<int>(ports_.size())
+                                       ? ports_[static_cast<size_t>(chosen)].name
+                                       : "";
+    // Into copies: Cancel must leave the program's list and settings as
+    // they were.
+    SerialPortSettings fresh = settings_;
+    ComPortNames names;
+    enumerateComPorts(*lister_, names, ports_, fresh);
+    fillPorts();
+    const auto same = std::find(names.begin(), names.end(), chosenName);
+    selectStored(lists_[Port], same != names.end() ? static_cast<int>(same - names.begin())
+                                                   : settings_.portIndex);
+    selectStored(lists_[BaudRate], fresh.baudIndex);
 }
 
 void CDConfig::accept() {

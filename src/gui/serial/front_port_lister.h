@@ -14,12 +14,15 @@ class FrontPortLister : public PortLister {
   public:
     explicit FrontPortLister(std::unique_ptr<PortLister> system);
 
-    void addFront(std::string path) { front_.push_back(std::move(path)); }
+    void addFront(std::string path, std::string description = {});
     ComPortNames listPorts() override;
+    // A device named in front that the system lists too keeps the name it
+    // was given and takes what the system knows of it.
+    PortDescriptions describePorts() override;
 
   private:
     std::unique_ptr<PortLister> system_;
-    ComPortNames front_;
+    PortDescriptions front_;
 };
 
 } // namespace brenmoor::gui

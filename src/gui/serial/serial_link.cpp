@@ -17,22 +17,29 @@ SerialLink::SerialLink(std::unique_ptr<PortLister> lister, std::unique_ptr<PortO
 SerialLink::~SerialLink() = default;
 
 void SerialLink::enumeratePorts() {
-    enumerateComPorts(*lister_, names_, settings_);
+    enumerateComPorts(*lister_, names_, ports_, settings_);
+}
+
+bool SerialLink::runSettingsDialog(QWidget* parent) {
+    CDConfig dialog(settings_, ports_, lister_.get(), parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    ports_ = dialog.ports();
+    names_ = brenmoor::portNames(ports_);
+    return true;
 }
 
 bool SerialLink::askSettingsIfUnconfirmed(QWidget* parent) {
     if (settings_.confirmed)
         return true;
-    CDConfig dialog(settings_, names_, parent);
-    if (dialog.exec() == QDialog::Accepted)
+    if (runSettingsDialog(parent))
         return true;
     settings_.confirmed = false;
     return false;
 }
 
 bool SerialLink::showSettings(QWidget* parent) {
-    CDConfig dialog(settings_, names_, parent);
-    return dialog.exec() == QDialog::Accepted;
+    return runSettingsDialog(parent);
 }
 
 } // namespace brenmoor::gui

@@ -57,6 +57,10 @@ class SerialLink {
     Prompter* prompter() const { return prompter_; }
 
   private:
+    // Serial Port Configuration; on OK the list it showed (read again when
+    // the user pressed Refresh) becomes the port list.
+    bool runSettingsDialog(QWidget* parent);
+
     std::unique_ptr<PortLister> lister_;
     std::unique_ptr<PortOpener> opener_;
     std::unique_ptr<Clock> ownClock_;
@@ -64,6 +68,7 @@ class SerialLink {
     std::unique_ptr<SerialWorker> worker_;
     SerialPortSettings settings_;
     ComPortNames names_;
+    PortDescriptions ports_;
     Prompter* prompter_ = nullptr;
 };
 

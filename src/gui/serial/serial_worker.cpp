@@ -21,6 +21,13 @@ void UiThreadPrompter::inform(std::string_view text) {
         ui_, [&] { target_.inform(copy); }, Qt::BlockingQueuedConnection);
 }
 
+void UiThreadPrompter::informDetailed(std::string_view text, std::string_view details) {
+    const std::string copy(text);
+    const std::string why(details);
+    QMetaObject::invokeMethod(
+        ui_, [&] { target_.informDetailed(copy, why); }, Qt::BlockingQueuedConnection);
+}
+
 void UiThreadPrompter::notice(std::string_view text, NoticeKind kind) {
     // A notice is not waited for.
     QMetaObject::invokeMethod(

@@ -21,6 +21,7 @@ class UiThreadPrompter : public Prompter {
     using Prompter::inform;
     Answer ask(std::string_view text, Buttons buttons) override;
     void inform(std::string_view text) override;
+    void informDetailed(std::string_view text, std::string_view details) override;
     void notice(std::string_view text, NoticeKind kind) override;
 
   private:

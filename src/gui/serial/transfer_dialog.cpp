@@ -104,7 +104,7 @@ bool TransferDialog::openPort() {
         session_.port = std::move(port.port);
     });
     if (!opened) {
-        prompter_->inform(opened.message());
+        prompter_->inform(opened);
         return false;
     }
     return true;

@@ -4,6 +4,7 @@ Each case starts its own simulator, waits for the device path it prints on
 its first line, runs the command line against it and stops it by its
 process id. Usage: serial_e2e.py CLI SIM CASE WORKDIR
 """
+import fcntl
 import json
 import os
 import subprocess
@@ -247,10 +248,66 @@ def case_conflict_question():
 
 def case_ports():
     done, _ = cli("ports")
+    # Each line starts with what --port takes; what the system knows follows
+    # after tabs, in the same four fields on every line.
+    for line in done.stdout.splitlines():
+        fields = line.split("\t")
+        if len(fields) != 5 or not fields[0].startswith("/dev/"):
+            fail("unexpected port line: %r" % line)
     done, _ = cli("download", path("none.chg"), "--port", "/dev/brenmoor-no-such-port", expect=1)
     # A device that opens but has no line settings fails at reading them.
     done, _ = cli("upload", "--port", "/dev/null", "--output", path("null.chg"), expect=1)
     expect_message(done, "Error reading the serial port parameters")
+
+
+def expect_refusal(done, first, why):
+    """The program's message exactly as before, then one line saying why."""
+    lines = done.stderr.splitlines()
+    if len(lines) != 2 or lines[0] != first or why not in lines[1]:
+        fail(f"expected {first!r} and a line with {why!r}, got:\n{done.stderr}")
+
+
+def as_nobody(*args):
+    """The command line as a user with no groups: root opens any device."""
+    if os.geteuid() != 0:
+        return list(args)
+    return ["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups", *args]
+
+
+def case_open_failures():
+    missing = "/dev/brenmoor-no-such-port"
+    done, _ = cli("upload", "--port", missing, "--output", path("m.chg"), expect=1)
+    expect_refusal(done, f"Port {missing} failed to open!", "no such device")
+    done, _ = cli("monitor", "--port", missing, "--records", "1", expect=1)
+    expect_refusal(done, "Open the serial port failed!", "no such device")
+
+    with Simulator() as sim:
+        # Held by another program: this script, through the lock each copy
+        # of the program takes.
+        with open(sim.device, "rb", buffering=0) as held:
+            fcntl.flock(held, fcntl.LOCK_EX)
+            done, _ = cli("upload", "--port", sim.device, "--output", path("b.chg"), expect=1)
+        with open(f"/proc/{os.getpid()}/comm") as comm:
+            me = comm.read().strip()
+        expect_refusal(done, f"Port {sim.device} failed to open!", f'"{me}" is using this device')
+
+        # Without permission: a user outside the device's group (for one not
+        # root, the device closed even to its owner).
+        mode = os.stat(sim.device).st_mode & 0o777
+        os.chmod(sim.device, 0o600 if os.geteuid() == 0 else 0o000)
+        output = os.path.join("/tmp", f"brenmoor-e2e-{os.getpid()}.chg")
+        done = subprocess.run(as_nobody(CLI, "upload", "--port", sim.device, "--output", output),
+                              capture_output=True, text=True, timeout=120)
+        if done.stderr.startswith("setpriv:"):
+            print("SKIP permission: this machine cannot run a command as nobody: " + done.stderr)
+        else:
+            if done.returncode != 1:
+                fail(f"an upload without permission exited {done.returncode}\n{done.stderr}")
+            expect_refusal(done, f"Port {sim.device} failed to open!",
+                           '"sudo usermod -aG dialout $USER"')
+        # The port opens again for whoever may use it: nothing was changed.
+        os.chmod(sim.device, mode)
+        cli("upload", "--port", sim.device, "--output", path("ok.chg"))
 
 
 CASES = {name[5:]: fn for name, fn in globals().items() if name.startswith("case_")}
