@@ -12,6 +12,22 @@ def fail(text):
     sys.exit(1)
 
 
+def run_cli(cli, *args, expect=0, env=None):
+    """Runs the command line; a different exit status fails the case."""
+    result = subprocess.run([cli, *args], capture_output=True, text=True, env=env)
+    if result.returncode != expect:
+        fail(f"{' '.join(args)}: exit {result.returncode}, expected {expect}\n"
+             f"stdout: {result.stdout}\nstderr: {result.stderr}")
+    return result
+
+
+def project_from_json(cli, data, work, name):
+    """The project file `import` builds from DATA/name.json, in WORK."""
+    chg = os.path.join(work, name + ".chg")
+    run_cli(cli, "import", os.path.join(data, name + ".json"), "--output", chg)
+    return chg
+
+
 def require_binaries(*binaries):
     for binary in binaries:
         if not os.access(binary, os.X_OK):

@@ -1,6 +1,7 @@
 // The edit rules of their own: a node's slave address, and a command's
 // starting address, number of data and mapping address.
 #include "core/editor/configuration_editor.h"
+#include "core/editor/edit_limits.h"
 #include "core/model/number_text.h"
 #include "core/model/shown_text.h"
 #include "core/model/store_texts.h"
@@ -16,7 +17,7 @@ void ConfigurationEditor::editNodeAddress(int n) {
     CONFIG& config = subnet();
     NODE& node = config.nodes[n - 1];
     const int32_t v = leadingInt(editText);
-    if (v > 247 || v < 0 || editText.empty()) {
+    if (v > kMaxSlaveAddress || v < 0 || editText.empty()) {
         prompter_.notice(loadString(msg::SlaveAddressOutOfRange), NoticeKind::SlaveAddress);
         editText = node.address;
     }
@@ -29,7 +30,7 @@ void ConfigurationEditor::editNodeAddress(int n) {
     if (!pageItemSelected())
         return;
     const int32_t accepted = leadingInt(editText);
-    if (isCanonicalDecimal(editText) && accepted >= 0 && accepted <= 247 &&
+    if (isCanonicalDecimal(editText) && accepted >= 0 && accepted <= kMaxSlaveAddress &&
         kindOf(tree_.selected()) == ItemKind::Node) {
         node.address = editText;
         node.name = std::string(text::NodePrefix) + editText;
@@ -54,7 +55,7 @@ void ConfigurationEditor::editStartAddress(INSTRUCTION& command) {
         editText = command.startAddress;
         return;
     }
-    acceptDecimal(editText, command.startAddress, 0, 65535);
+    acceptDecimal(editText, command.startAddress, 0, kMaxStartAddress);
     if (!pageItemSelected())
         return;
     const FunctionCodeRecord* record = functionCodeRecord(command);
@@ -68,7 +69,7 @@ void ConfigurationEditor::editStartAddress(INSTRUCTION& command) {
     const int c = state_.currentCommand;
     if (c < 1 || c > kMaxCommands)
         return;
-    acceptDecimal(editText, subnet().commands[c - 1].startAddress, 0, 65535);
+    acceptDecimal(editText, subnet().commands[c - 1].startAddress, 0, kMaxStartAddress);
 }
 
 void ConfigurationEditor::editDataCount(INSTRUCTION& command, int byteCountRow) {
@@ -117,8 +118,8 @@ void ConfigurationEditor::editMapAddress(INSTRUCTION& command) {
     editText = r;
     const FunctionCodeRecord* record = functionCodeRecord(command);
     const bool inRange =
-        record && (record->read ? m >= 0x0002 && m <= 0x009F
-                                : (m >= 0x0000 && m <= 0x009F) || (m >= 0x4000 && m <= 0x406F));
+        record && (record->read ? kReadMapAddresses.holds(m)
+                                : kWriteMapAddresses[0].holds(m) || kWriteMapAddresses[1].holds(m));
     if (inRange)
         command.mapAddress = r;
     else

@@ -2,6 +2,7 @@
 
 #include "core/model/shown_text.h"
 #include "core/model/store_texts.h"
+#include "core/resources/messages_editor.h"
 #include "core/resources/messages_export.h"
 #include "core/resources/messages_model.h"
 #include "core/resources/string_table.h"
@@ -35,24 +36,65 @@ class SheetBuilder {
     WorksheetContent sheet_;
 };
 
+std::string slaveAddressText(const INSTRUCTION& c) {
+    return shownValue(c.slaveAddress);
+}
+std::string functionCodeText(const INSTRUCTION& c) {
+    return c.functionCode;
+}
+std::string startAddressText(const INSTRUCTION& c) {
+    return shownValue(c.startAddress);
+}
+std::string dataCountText(const INSTRUCTION& c) {
+    return shownValue(c.dataCount);
+}
+std::string mapAddressText(const INSTRUCTION& c) {
+    return shownMapAddress(c.mapAddress);
+}
+std::string bitOffsetText(const INSTRUCTION& c) {
+    return c.bitOffset;
+}
+std::string byteCountText(const INSTRUCTION& c) {
+    return shownByteCount(c);
+}
+std::string swapModeText(const INSTRUCTION& c) {
+    return c.swapMode;
+}
+std::string checkTypeText(const INSTRUCTION& c) {
+    return c.checkType;
+}
+std::string scanTypeText(const INSTRUCTION& c) {
+    return c.scanType;
+}
+
+const CommandListColumn kCommandListColumns[] = {
+    {msg::HeaderNumber, {}, {}, nullptr},
+    {msg::HeaderSlaveAddress, {}, msg::LabelNodeSlaveAddress, slaveAddressText},
+    {msg::HeaderFunctionCode, {}, msg::LabelFunctionCode, functionCodeText},
+    {msg::HeaderStartingAddress, {}, msg::LabelStartingAddress, startAddressText},
+    {msg::HeaderNumberOfData, {}, msg::LabelNumberOfData, dataCountText},
+    {msg::HeaderMappingAddress, {}, msg::LabelMappingAddress, mapAddressText},
+    {msg::HeaderBitOffset, {}, msg::LabelBitOffset, bitOffsetText},
+    {msg::HeaderNumberOfBytes, {}, msg::LabelNumberOfBytes, byteCountText},
+    {msg::HeaderByteSwap, msg::HeaderDataFilter, msg::LabelByteSwap, swapModeText},
+    {msg::HeaderTypeOfCheck, {}, msg::LabelTypeOfCheck, checkTypeText},
+    {msg::HeaderTypeOfScan, {}, msg::LabelTypeOfScan, scanTypeText},
+};
+
 WorksheetContent commandListSheet(const DeviceSettings& device, const ParameterStore& store) {
     SheetBuilder sheet(msg::CommandListSheet);
-    sheet.putHeaders({msg::HeaderNumber, msg::HeaderSlaveAddress, msg::HeaderFunctionCode,
-                      msg::HeaderStartingAddress, msg::HeaderNumberOfData,
-                      msg::HeaderMappingAddress, msg::HeaderBitOffset, msg::HeaderNumberOfBytes,
-                      device.dataFilter ? msg::HeaderDataFilter : msg::HeaderByteSwap,
-                      msg::HeaderTypeOfCheck, msg::HeaderTypeOfScan});
+    int column = 1;
+    for (const CommandListColumn& c : kCommandListColumns)
+        sheet.put(kHeaderRow, column++, std::string(loadString(c.pick(device))));
     int row = kHeaderRow + 1;
     for (const CONFIG& subnet : store.subnets) {
         const int count = std::clamp(subnet.commandCount, 0, kMaxCommands);
         for (int k = 0; k < count; ++k, ++row) {
             const INSTRUCTION& command = subnet.commands[static_cast<size_t>(k)];
-            sheet.putRow(row, 1,
-                         {std::to_string(row - kHeaderRow), shownValue(command.slaveAddress),
-                          command.functionCode, shownValue(command.startAddress),
-                          shownValue(command.dataCount), shownMapAddress(command.mapAddress),
-                          command.bitOffset, shownByteCount(command), command.swapMode,
-                          command.checkType, command.scanType});
+            column = 1;
+            for (const CommandListColumn& c : kCommandListColumns)
+                sheet.put(row, column++,
+                          c.value ? c.value(command) : std::to_string(row - kHeaderRow));
         }
     }
     return sheet.take();
@@ -112,6 +154,10 @@ WorksheetContent subnetSheet(const DeviceSettings& device, const CONFIG& subnet)
 }
 
 } // namespace
+
+std::span<const CommandListColumn> commandListColumns() {
+    return kCommandListColumns;
+}
 
 std::string_view WorksheetContent::text(int row, int column) const {
     // A later write to the same cell wins, as it would in the workbook.

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "core/model/project.h"
+#include "core/resources/message_id.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +41,26 @@ struct WorkbookContent {
 };
 
 inline constexpr int kHeaderRow = 1;
+
+// One column of the "Command List" sheet: its header (renamed under the
+// data-filter flag as the grid renames the row), the command page's row it
+// stands for, by that row's label ({} for the running number), and the text
+// it takes from a command (null for the running number). The command list
+// in CSV reads the same table both ways.
+struct CommandListColumn {
+    MessageId header;
+    MessageId headerUnderDataFilter; // the header's name under the flag, if it has one
+    MessageId pageLabel;
+    std::string (*value)(const INSTRUCTION& command);
+
+    MessageId pick(const DeviceSettings& device) const {
+        return device.dataFilter && headerUnderDataFilter != MessageId{} ? headerUnderDataFilter
+                                                                         : header;
+    }
+};
+
+// Columns A to K in order.
+std::span<const CommandListColumn> commandListColumns();
 
 // Lays the configuration out as the "Fieldbus", "Subnet" and "Command List"
 // sheets, exactly as the store holds it (the export refreshes the check

@@ -14,8 +14,6 @@ namespace {
 
 // Input bytes 0 and 1 carry the command and node status bytes.
 constexpr int64_t kFirstReadAddress = 2;
-// The Corvan-Plus moves at most this many input and output bytes together.
-constexpr int64_t kModel12TotalBytes = 224;
 
 struct Placement {
     int command = 0; // index in the subnet
@@ -79,6 +77,10 @@ bool store(std::string& field, std::string value) {
 
 } // namespace
 
+bool exceedsGatewayTotal(int64_t inputEnd, int64_t outputEnd) {
+    return inputEnd + outputEnd - kOutputAreaStart > kModel12TotalBytes;
+}
+
 std::optional<int64_t> commandSize(int64_t functionCode, int64_t dataCount, int64_t bitOffset) {
     const FunctionCodeRecord* record = functionCode >= INT32_MIN && functionCode <= INT32_MAX
                                            ? functionCodeRecord(static_cast<int>(functionCode))
@@ -112,7 +114,7 @@ AutoMappingOutcome runAutoMapping(Project& project, MappingState& state, Prompte
     if (project.device.model12 && !state.mappingOverflow) {
         const int64_t inputEnd = listEnd(reads, commandStatusBytes(subnet));
         const int64_t outputEnd = listEnd(writes, kOutputAreaStart);
-        if (inputEnd + outputEnd - kOutputAreaStart > kModel12TotalBytes) {
+        if (exceedsGatewayTotal(inputEnd, outputEnd)) {
             prompter.inform(msg::MappingAddressExceeds);
             state.mappingOverflow = true;
         }

@@ -13,6 +13,13 @@ namespace brenmoor {
 // that takes no part in the layout.
 std::optional<int64_t> commandSize(int64_t functionCode, int64_t dataCount, int64_t bitOffset);
 
+// The Corvan-Plus moves at most this many input and output bytes together.
+inline constexpr int64_t kModel12TotalBytes = 224;
+
+// Whether input data ending at `inputEnd` and output data ending at
+// `outputEnd` (a buffer address from 0x4000) need more than that.
+bool exceedsGatewayTotal(int64_t inputEnd, int64_t outputEnd);
+
 enum class AutoMappingOutcome {
     Cancelled,           // the user declined 61644; nothing changed
     ProfibusConfigError, // 61643 shown; no command changed

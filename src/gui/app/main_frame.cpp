@@ -16,6 +16,7 @@
 #include "gui/editor/cdins.h"
 #include "gui/editor/info_text_panel.h"
 #include "gui/editor/modbus_config_view.h"
+#include "gui/report/document_commands.h"
 #include "gui/serial/serial_link.h"
 #include "port/posix_serial_port.h"
 #include "port/system_port_lister.h"
@@ -122,6 +123,8 @@ void CMainFrame::createMenus() {
     file->addSeparator();
     file->addAction(makeAction(cmd::CompareWithFile, qtext(msg::MenuCompareWithFile),
                                &CMainFrame::onCompareWithFile));
+    file->addSeparator();
+    addDocumentCommands(*this, *file);
     file->addSeparator();
     file->addAction(makeAction(cmd::AppExit, qtext(msg::MenuExit), nullptr));
     connect(action(cmd::AppExit), &QAction::triggered, this, &QWidget::close);
