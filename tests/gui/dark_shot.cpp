@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <QPen>
 #include <QPixmap>
 #include <QStyleFactory>
 
@@ -48,8 +49,12 @@ int main(int argc, char* argv[]) {
     QPixmap shot = frame.grab();
     QPainter painter(&shot);
     const QPixmap dialog = conflicts.grab();
-    painter.drawPixmap(shot.width() - dialog.width() - 40, shot.height() - dialog.height() - 40,
-                       dialog);
+    const QRect place(shot.width() - dialog.width() - 40, shot.height() - dialog.height() - 40,
+                      dialog.width(), dialog.height());
+    painter.drawPixmap(place.topLeft(), dialog);
+    // The window frame a desktop would draw around it.
+    painter.setPen(QPen(test::darkFusionPalette().color(QPalette::Highlight), 2));
+    painter.drawRect(place.adjusted(-1, -1, 0, 0));
     painter.end();
     if (!shot.save(args[1])) {
         std::fprintf(stderr, "could not write %s\n", qPrintable(args[1]));

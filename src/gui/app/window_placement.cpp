@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
-#include <QStyle>
 #include <QWidget>
 #include <QWindow>
 
@@ -66,12 +65,11 @@ void centreOver(QWidget* window, const QWidget* anchor) {
 }
 
 QMargins expectedFrame(QWidget* window) {
-    if (const QWindow* handle = window->windowHandle(); handle && !handle->frameMargins().isNull())
-        return handle->frameMargins();
-    const QStyle* style = window->style();
-    const int border = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, window);
-    const int title = style->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
-    return {border, title + border, border, border};
+    // Until the desktop has framed the window its frame is unknown; a guess
+    // would push a window without any frame (a bare X server) off its
+    // place. The frame watch below corrects the placement once it is known.
+    const QWindow* handle = window->windowHandle();
+    return handle ? handle->frameMargins() : QMargins();
 }
 
 } // namespace brenmoor::gui

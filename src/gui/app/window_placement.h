@@ -38,8 +38,7 @@ QWidget* visibleAnchor(QWidget* widget);
 // and stays on that window's screen.
 void centreOver(QWidget* window, const QWidget* anchor);
 
-// The frame the desktop will put around `window`: the platform's answer
-// once it has one, until then the style's title bar and border.
+// The frame the desktop puts around `window`, as far as it has told yet.
 QMargins expectedFrame(QWidget* window);
 
 // Places `window` on its screen by placeWindow() now, with the frame it is
