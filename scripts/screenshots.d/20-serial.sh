@@ -63,7 +63,7 @@ serial_shot "$here/docs/images/config-dialog.png" 693 "Serial Port Configuration
     "$app" --no-select-device --simulate "$work/plant.chg"
 # With "Verify after download" left on: the picture shows the read-back as
 # the fourth step.
-serial_shot "$here/docs/images/download-dialog.png" 693 "Download Configuration" "155,280" \
+serial_shot "$here/docs/images/download-dialog.png" 693 "Download Configuration" "155,310" \
     "$app" --no-select-device --simulate "$work/plant.chg"
-serial_shot "$here/docs/images/upload-dialog.png" 613 "Upload Configuration" "155,250" \
+serial_shot "$here/docs/images/upload-dialog.png" 613 "Upload Configuration" "155,280" \
     "$app" --no-select-device --simulate "$work/plant.chg"

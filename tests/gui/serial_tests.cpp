@@ -29,8 +29,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace brenmoor;
 using namespace brenmoor::gui;
@@ -337,6 +340,36 @@ class SerialTests : public QObject {
         QVERIFY(*ran);
         QVERIFY(checked);
         QVERIFY(prompter_.shown.empty());
+    }
+
+    // The bar and "k of n" show what the transfer reports, request by
+    // request, and end full.
+    void progressFollowsTheTransfer() {
+        const Project project = projectWithCommands(5);
+        SimulatedGateway gateway;
+        QVERIFY(gateway.ok());
+        openConfirmedWindow({gateway.device()}, project);
+        QList<int> values;
+        int maximum = 0;
+        QString command;
+        auto ran = whenModal<CDownload>([&](CDownload* d) {
+            QVERIFY(!d->progressBar()->isVisible());
+            connect(d->progressBar(), &QProgressBar::valueChanged, d,
+                    [&values](int value) { values << value; });
+            QVERIFY(pressAndWait(d, kTransferWaitMs));
+            maximum = d->progressBar()->maximum();
+            command = d->commandLine()->text();
+            QCOMPARE(d->progressBar()->value(), maximum);
+            QCOMPARE(d->progressBar()->format(), QStringLiteral("%1 of %1 requests").arg(maximum));
+            d->exitButton()->click();
+        });
+        trigger(cmd::Download);
+        QVERIFY(*ran);
+        // Device information, DeviceNet, subnet, clear, five commands, then
+        // the read-back: DeviceNet, subnet, count and one packet.
+        QCOMPARE(maximum, 13);
+        QCOMPARE(command, QStringLiteral("5 of 5"));
+        QVERIFY(std::is_sorted(values.begin(), values.end()));
     }
 
     void verifyRunsAfterADownloadOnlyWhenChecked() {

@@ -119,6 +119,10 @@ class ConfigurationEditor {
     std::string commitEditBox(std::string_view text);
     // The drop-down list lost the focus: hidden, nothing stored.
     void closeList();
+    // Escape in the edit box: it closes and nothing is stored, so the cell
+    // keeps its value. Returns the text the edit box holds from now on: the
+    // cell's.
+    std::string cancelEditBox();
     // The grid scrolled: an open edit box (its text given) is committed, an
     // open list is hidden.
     void gridScrolled(std::string_view editBoxText);

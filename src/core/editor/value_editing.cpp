@@ -83,6 +83,13 @@ void ConfigurationEditor::closeList() {
         openEditor_ = EditorRequest::Kind::None;
 }
 
+std::string ConfigurationEditor::cancelEditBox() {
+    if (openEditor_ == EditorRequest::Kind::EditBox)
+        openEditor_ = EditorRequest::Kind::None;
+    state_.editText = grid_.textMatrix(state_.clickedRow, state_.clickedColumn);
+    return state_.editText;
+}
+
 void ConfigurationEditor::gridScrolled(std::string_view editBoxText) {
     if (openEditor_ == EditorRequest::Kind::EditBox)
         commitEditBox(editBoxText);

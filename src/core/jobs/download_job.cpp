@@ -49,6 +49,7 @@ DownloadResult DownloadJob::transfer(SerialPort& port, Clock& clock, Prompter& p
     view.verifyLine.clear();
     view.verifyPassed = false;
     DownloadSequence download(port, clock, prompter, view, progress);
+    download.planReadBack(verify);
     result.outcome = download.run(project);
     result.firmwareVersion = download.firmwareVersion();
     if (result.outcome && verify)

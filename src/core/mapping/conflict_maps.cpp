@@ -113,7 +113,27 @@ std::string_view mapColourName(MapColour colour) {
 }
 
 std::string mapRowLabel(MapArea area, int row) {
-    const int address = (area == MapArea::Output ? kOutputAreaStart : 0) + row * kMapColumns;
+    return mapByteLabel(area, row * kMapColumns);
+}
+
+std::string mapColourLegend(MapColour colour) {
+    switch (colour) {
+    case MapColour::Green:
+        return std::string(loadString(msg::LegendInput));
+    case MapColour::Blue:
+        return std::string(loadString(msg::LegendOutput));
+    case MapColour::Red:
+        return std::string(loadString(msg::LegendConflict));
+    case MapColour::Yellow:
+        return std::string(loadString(msg::LegendLocalDataExchange));
+    case MapColour::Free:
+        break;
+    }
+    return {};
+}
+
+std::string mapByteLabel(MapArea area, int byte) {
+    const int address = (area == MapArea::Output ? kOutputAreaStart : 0) + byte;
     char buffer[8];
     std::snprintf(buffer, sizeof buffer, "%04X", static_cast<unsigned>(address));
     return buffer;

@@ -37,6 +37,12 @@ std::string_view mapColourName(MapColour colour);
 
 // The first address of a map row as the address column shows it ("0010", "4010").
 std::string mapRowLabel(MapArea area, int row);
+// The address of a byte of a map (0 .. 16383 within the area), written as
+// the address column writes its rows' ("0012", "4012").
+std::string mapByteLabel(MapArea area, int byte);
+// What a colour stands for, as the legend names it; empty for a free cell.
+// A screen reader announces a map cell by it.
+std::string mapColourLegend(MapColour colour);
 
 // Bits an entry occupies: a run of consecutive bits counted from bit 0 of
 // byte 0 (bit = position % 8, byte = position / 8) in one of the two maps.

@@ -16,7 +16,7 @@ const std::vector<StringEntry>& mergedTable() {
         for (auto fragment :
              {modelStrings(), editorStrings(), mappingStrings(), serialStrings(), monitorStrings(),
               exportStrings(), guiStrings(), serialDialogStrings(), compareStrings(),
-              historyStrings(), documentStrings()})
+              historyStrings(), documentStrings(), desktopStrings()})
             all.insert(all.end(), fragment.begin(), fragment.end());
         return all;
     }();

@@ -45,6 +45,14 @@ void DownloadSequence::show() {
         progress_(view_);
 }
 
+void DownloadSequence::counted() {
+    TransferCount& count = view_.count;
+    ++count.requestsDone;
+    count.requestsPlanned =
+        std::max(downloadRequests(*project_, facts_, readBack_), count.requestsDone);
+    show();
+}
+
 Outcome DownloadSequence::fail(MessageId id) {
     return fail(id, std::string(loadString(id)));
 }
@@ -57,6 +65,9 @@ Outcome DownloadSequence::run(const Project& project) {
     const ParameterStore& store = project.store;
     const DeviceSettings& device = project.device;
     received_ = ReceivedData{};
+    project_ = &project;
+    facts_ = GatewayFacts{};
+    view_.count = {0, downloadRequests(project, facts_, readBack_), 0, 0};
 
     view_.iconsHaveCheckMark = true;
     view_.iconsVisible = false;
@@ -72,6 +83,8 @@ Outcome DownloadSequence::run(const Project& project) {
     firmwareVersion_ = firmwareVersionOf(reply);
     const uint8_t parsed = parseReplyDownload(reply, received_);
     buffer_.fill(0);
+    facts_.firmwareVersion = firmwareVersion_;
+    counted();
     if (parsed != code::DeviceInfo)
         return fail(msg::DownloadError);
 
@@ -92,6 +105,7 @@ Outcome DownloadSequence::run(const Project& project) {
         const size_t n = transactor_.transactWait(frame, buffer_);
         const uint8_t answer = parseReplyDownload(std::span(buffer_).first(n), received_);
         buffer_.fill(0);
+        counted();
         if (n == 0)
             return fail(msg::DeviceNetTimeout);
         if (answer != code::WriteDeviceNet && answer != code::FieldbusAck)
@@ -103,6 +117,7 @@ Outcome DownloadSequence::run(const Project& project) {
         const size_t n = transactor_.transactWait(frame, buffer_);
         const uint8_t answer = parseReplyDownload(std::span(buffer_).first(n), received_);
         buffer_.fill(0);
+        counted();
         if (n == 0)
             return fail(msg::ModbusParametersTimeout);
         if (answer != code::WriteSubnet)
@@ -128,6 +143,7 @@ Outcome DownloadSequence::writeCommands(const ParameterStore& store) {
     const size_t n = transactor_.transactWait(clear, buffer_);
     const uint8_t answer = parseReplyDownload(std::span(buffer_).first(n), received_);
     buffer_.fill(0);
+    counted();
     if (n == 0)
         return fail(msg::ReadDeviceTypeTimeout);
     if (answer != code::ClearCommands)
@@ -135,11 +151,15 @@ Outcome DownloadSequence::writeCommands(const ParameterStore& store) {
 
     const int count = std::clamp(store.subnets[0].commandCount, 0, kMaxCommands);
     for (int k = 0; k < count; ++k) {
+        view_.count.command = k + 1;
+        view_.count.commands = count;
+        show();
         const auto frame = commandWriteFrame(store, 0, k);
         const size_t got = transactor_.transactWait(frame, buffer_);
         const uint8_t reply = parseReplyDownload(std::span(buffer_).first(got), received_);
         const uint8_t detail = buffer_[2];
         buffer_.fill(0);
+        counted();
         if (got == 0)
             return fail(msg::AddCommandTimeout);
         if (reply != code::WriteCommand) {
@@ -160,6 +180,7 @@ Outcome DownloadSequence::writeOptionalBlocks(const Project& project) {
         const bool ok =
             n >= 2 && optionBuffer_[0] == code::WriteClearingOption && optionBuffer_[1] == 0;
         optionBuffer_.fill(0);
+        counted();
         if (n == 0)
             return fail(msg::ConfigParametersTimeout);
         if (!ok)
@@ -172,6 +193,7 @@ Outcome DownloadSequence::writeOptionalBlocks(const Project& project) {
         const bool ok = n >= 3 && buffer_[0] == code::WriteProfibusConfig && buffer_[1] == 0 &&
                         buffer_[2] == code::WriteProfibusConfig;
         buffer_.fill(0);
+        counted();
         if (!ok)
             return fail(msg::ProfibusDownloadFailed);
     }

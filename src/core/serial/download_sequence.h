@@ -5,6 +5,7 @@
 #include "core/resources/prompter.h"
 #include "core/serial/received_data.h"
 #include "core/serial/transact.h"
+#include "core/serial/transfer_plan.h"
 #include "core/serial/transfer_view.h"
 
 namespace brenmoor {
@@ -24,6 +25,9 @@ class DownloadSequence {
     DownloadSequence(SerialPort& port, Clock& clock, Prompter& prompter, TransferView& view,
                      TransferProgress progress = {});
 
+    // The read-back that follows the download is counted in its progress.
+    void planReadBack(bool readBack) { readBack_ = readBack; }
+
     Outcome run(const Project& project);
 
     // The device information and firmware version of the last run.
@@ -34,6 +38,9 @@ class DownloadSequence {
     Outcome fail(MessageId id);
     Outcome fail(MessageId id, std::string text);
     void show();
+    // A request has had its reply (or none): counted, the plan brought up to
+    // date with what the gateway has told, and shown.
+    void counted();
     Outcome writeCommands(const ParameterStore& store);
     Outcome writeOptionalBlocks(const Project& project);
 
@@ -41,6 +48,9 @@ class DownloadSequence {
     Prompter& prompter_;
     TransferView& view_;
     TransferProgress progress_;
+    bool readBack_ = false;
+    const Project* project_ = nullptr;
+    GatewayFacts facts_;
     ReceivedData received_;
     int firmwareVersion_ = 0;
     std::array<uint8_t, kGeneralBufferSize> buffer_{};

@@ -119,6 +119,13 @@ VerifyReport verifyDownload(SerialPort& port, Clock& clock, const Project& proje
     show();
 
     GatewayReader reader(port, clock);
+    // The download planned these requests with its own; they go on counting.
+    reader.setExchanged([&] {
+        TransferCount& count = view.count;
+        ++count.requestsDone;
+        count.requestsPlanned = std::max(count.requestsPlanned, count.requestsDone);
+        show();
+    });
     Outcome read = reader.readMainBlocks(project.device);
     if (read)
         read = reader.readOptionalBlocks(project.device, firmwareVersion);

@@ -24,6 +24,12 @@ GatewayReader::GatewayReader(SerialPort& port, Clock& clock) : transactor_(port,
 void GatewayReader::reset() {
     received_ = ReceivedData{};
     firmwareVersion_ = 0;
+    facts_ = GatewayFacts{};
+}
+
+void GatewayReader::exchanged() {
+    if (exchanged_)
+        exchanged_();
 }
 
 bool GatewayReader::exchange(std::span<const uint8_t> frame, uint8_t expected,
@@ -31,7 +37,13 @@ bool GatewayReader::exchange(std::span<const uint8_t> frame, uint8_t expected,
     const size_t n = transactor_.transactOnce(frame, buffer);
     const uint8_t answer = parseReplyUpload(buffer.first(n), received_, doubleFault);
     std::fill(buffer.begin(), buffer.end(), uint8_t{0});
-    return answer == expected;
+    const bool ok = answer == expected;
+    if (ok && expected == code::ReadSubnet && received_.subnetBlocks[0])
+        facts_.master = (*received_.subnetBlocks[0])[0] == 0;
+    if (ok && expected == code::ReadCommandCount)
+        facts_.commandCount = received_.commandCounts[0];
+    exchanged();
+    return ok;
 }
 
 Outcome GatewayReader::readDeviceInfo(const DeviceSettings& device) {
@@ -41,6 +53,8 @@ Outcome GatewayReader::readDeviceInfo(const DeviceSettings& device) {
     firmwareVersion_ = firmwareVersionOf(reply);
     const uint8_t parsed = parseReplyUpload(reply, received_, device.doubleFault);
     buffer_.fill(0);
+    facts_.firmwareVersion = firmwareVersion_;
+    exchanged();
     if (parsed != code::DeviceInfo)
         return failure(msg::UploadError);
     if (received_.deviceType() != 1) {
@@ -63,9 +77,8 @@ Outcome GatewayReader::readMainBlocks(const DeviceSettings& device) {
         return Outcome::success();
     if (!exchange(buildFrame(code::ReadCommandCount, subnet0), code::ReadCommandCount, buffer_, df))
         return failure(msg::ReadCommandCountError);
-    const int count = received_.commandCounts[0];
-    const int lastPacket = count >= 1 ? (count - 1) / static_cast<int>(kCommandsPerPacket) : 0;
-    for (int p = 0; p <= lastPacket; ++p) {
+    const int packets = commandPackets(received_.commandCounts[0]);
+    for (int p = 0; p < packets; ++p) {
         const uint8_t data[] = {0, static_cast<uint8_t>(p)};
         if (!exchange(buildFrame(code::ReadCommandPacket, data), code::ReadCommandPacket,
                       packetBuffer_, df))
@@ -83,6 +96,7 @@ Outcome GatewayReader::readOptionalBlocks(const DeviceSettings& device, int firm
         if (ok)
             received_.clearingOption = optionBuffer_[2];
         optionBuffer_.fill(0);
+        exchanged();
         if (n == 0)
             return failure(msg::ConfigParametersTimeout);
         // A reply cut short after its code has no value byte: it is refused.
@@ -100,6 +114,7 @@ Outcome GatewayReader::readOptionalBlocks(const DeviceSettings& device, int firm
             received_.profibusConfig = data;
         }
         buffer_.fill(0);
+        exchanged();
         if (!ok)
             return failure(msg::ProfibusUploadFailed);
     }

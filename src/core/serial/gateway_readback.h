@@ -6,9 +6,11 @@
 #include "core/serial/received_data.h"
 #include "core/serial/serial_port.h"
 #include "core/serial/transact.h"
+#include "core/serial/transfer_plan.h"
 #include "core/serial/transfer_view.h"
 
 #include <array>
+#include <functional>
 
 namespace brenmoor {
 
@@ -36,14 +38,23 @@ class GatewayReader {
 
     const ReceivedData& received() const { return received_; }
     int firmwareVersion() const { return firmwareVersion_; }
+    // What the replies so far have told about the gateway.
+    const GatewayFacts& facts() const { return facts_; }
+
+    // Called after every request has had its reply (or none), once the
+    // reply is read: the transfer counts it and shows its progress.
+    void setExchanged(std::function<void()> exchanged) { exchanged_ = std::move(exchanged); }
 
   private:
     bool exchange(std::span<const uint8_t> frame, uint8_t expected, std::span<uint8_t> buffer,
                   bool doubleFault);
+    void exchanged();
 
     Transactor transactor_;
     ReceivedData received_;
     int firmwareVersion_ = 0;
+    GatewayFacts facts_;
+    std::function<void()> exchanged_;
     std::array<uint8_t, kGeneralBufferSize> buffer_{};
     std::array<uint8_t, kPacketBufferSize> packetBuffer_{};
     std::array<uint8_t, kOptionBufferSize> optionBuffer_{};

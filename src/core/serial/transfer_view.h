@@ -6,6 +6,23 @@
 
 namespace brenmoor {
 
+// How far a transfer has got: the requests sent out of the requests it will
+// send (planned again as the gateway's replies tell more), and the command
+// being written or read, "k of n".
+struct TransferCount {
+    int requestsDone = 0;
+    int requestsPlanned = 0;
+    int command = 0; // 1-based; 0 until the first command
+    int commands = 0;
+
+    friend bool operator==(const TransferCount&, const TransferCount&) = default;
+};
+
+// "k of n" for the command being transferred; empty before the first one.
+std::string commandCountText(const TransferCount& count);
+// The requests sent out of those planned, as the progress bar says it.
+std::string requestCountText(const TransferCount& count);
+
 // What a Download or Upload dialog displays while a transfer runs: two
 // status lines, three step lines with an icon each. The sequences change it
 // and report every change, so a dialog repaints from it and the command
@@ -22,6 +39,7 @@ struct TransferView {
     // to hold what was sent.
     std::string verifyLine;
     bool verifyPassed = false;
+    TransferCount count;
 
     friend bool operator==(const TransferView&, const TransferView&) = default;
 };

@@ -4,6 +4,8 @@
 #include "core/resources/string_table.h"
 #include "core/serial/image_codec.h"
 
+#include <algorithm>
+
 namespace brenmoor {
 
 void applyUpload(Project& project, const ReceivedData& received) {
@@ -18,11 +20,28 @@ void applyUpload(Project& project, const ReceivedData& received) {
 
 UploadSequence::UploadSequence(SerialPort& port, Clock& clock, TransferView& view,
                                TransferProgress progress)
-    : reader_(port, clock), view_(view), progress_(std::move(progress)) {}
+    : reader_(port, clock), view_(view), progress_(std::move(progress)) {
+    reader_.setExchanged([this] { counted(); });
+}
 
 void UploadSequence::show() {
     if (progress_)
         progress_(view_);
+}
+
+void UploadSequence::counted() {
+    TransferCount& count = view_.count;
+    ++count.requestsDone;
+    count.requestsPlanned =
+        std::max(readRequests(*device_, reader_.facts(), true), count.requestsDone);
+    if (const auto commands = reader_.facts().commandCount; commands && *commands > 0) {
+        const auto& records = reader_.received().commands[0];
+        count.commands = *commands;
+        count.command = static_cast<int>(std::min<std::ptrdiff_t>(
+            std::ranges::count_if(records, [](const auto& r) { return r.has_value(); }),
+            *commands));
+    }
+    show();
 }
 
 // The blocks' failures also take the status and step lines away.
@@ -36,11 +55,13 @@ Outcome UploadSequence::failBlock(Outcome failed) {
 
 Outcome UploadSequence::run(Project& project) {
     const DeviceSettings& device = project.device;
+    device_ = &device;
+    reader_.reset();
+    view_.count = {0, readRequests(device, reader_.facts(), true), 0, 0};
     view_.iconsHaveCheckMark = true;
     view_.iconsVisible = false;
     view_.lineB = loadString(msg::UploadingPleaseWait);
     show();
-    reader_.reset();
 
     if (Outcome info = reader_.readDeviceInfo(device); !info)
         return info;

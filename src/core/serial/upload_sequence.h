@@ -27,11 +27,13 @@ class UploadSequence {
 
   private:
     void show();
+    void counted();
     Outcome failBlock(Outcome failed);
 
     GatewayReader reader_;
     TransferView& view_;
     TransferProgress progress_;
+    const DeviceSettings* device_ = nullptr;
 };
 
 // The store side of applying an upload: reset to defaults, the values read,

@@ -7,6 +7,7 @@
 
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QScreen>
 #include <QUrl>
 
 namespace brenmoor::gui {
@@ -16,7 +17,17 @@ QStringList filters() {
     return {qtext(msg::FilterConfigFile), qtext(msg::FilterAllFiles)};
 }
 
+// Wide enough for the name, size, type and date columns, on any screen.
+void showDetails(QFileDialog& dialog) {
+    dialog.setViewMode(QFileDialog::Detail);
+    QSize size(900, 560);
+    if (const QScreen* screen = dialog.screen())
+        size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    dialog.resize(size);
+}
+
 QString chosenFile(QFileDialog& dialog) {
+    showDetails(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

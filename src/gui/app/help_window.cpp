@@ -3,10 +3,12 @@
 #include "core/resources/messages_gui.h"
 #include "gui/app/gui_text.h"
 #include "gui/app/program_files.h"
+#include "gui/app/window_placement.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QPointer>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -24,7 +26,11 @@ HelpWindow::HelpWindow(const QString& indexFile, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
-    resize(760, 600);
+    QSize size(760, 600);
+    // A small or scaled screen keeps the window on it, with room around.
+    if (const QScreen* screen = parent ? parent->screen() : nullptr)
+        size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    resize(size);
 }
 
 HelpWindow* openHelp(QWidget* parent) {
@@ -38,8 +44,11 @@ HelpWindow* openHelp(QWidget* parent) {
         return nullptr;
     // One help window at a time.
     static QPointer<HelpWindow> window;
-    if (!window)
+    if (!window) {
         window = new HelpWindow(index, parent);
+        // Over the window it was asked from, not in a corner of the screen.
+        centreOver(window, parent);
+    }
     window->show();
     window->raise();
     return window;

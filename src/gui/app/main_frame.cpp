@@ -1,6 +1,7 @@
 #include "gui/app/main_frame.h"
 
 #include "core/jobs/tool_availability.h"
+#include "core/resources/messages_desktop.h"
 #include "core/resources/messages_gui.h"
 #include "core/resources/messages_history.h"
 #include "gui/app/about_dialog.h"
@@ -8,15 +9,20 @@
 #include "gui/app/file_dialogs.h"
 #include "gui/app/gui_text.h"
 #include "gui/app/help_window.h"
+#include "gui/app/keyboard_indicators.h"
 #include "gui/app/modbus_config_doc.h"
 #include "gui/app/program_files.h"
 #include "gui/app/qt_prompter.h"
 #include "gui/app/reachability.h"
+#include "gui/app/toolbar_fit.h"
 #include "gui/app/toolbar_icons.h"
+#include "gui/app/window_placement.h"
 #include "gui/editor/cdins.h"
+#include "gui/editor/configuration_tree_widget.h"
 #include "gui/editor/info_text_panel.h"
 #include "gui/editor/modbus_config_view.h"
 #include "gui/report/document_commands.h"
+#include "gui/editor/property_grid.h"
 #include "gui/serial/serial_link.h"
 #include "port/posix_serial_port.h"
 #include "port/system_port_lister.h"
@@ -27,8 +33,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
-#include <QRegularExpression>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -36,6 +40,9 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
+
+#include <array>
+#include <vector>
 
 // The resources are built into the static library: registering them needs a
 // call from outside any namespace.
@@ -50,6 +57,7 @@ constexpr QSize kWindowSize(1440, 778);
 constexpr QSize kMinimumSize(906, 680);
 constexpr QSize kButtonSize(80, 55);
 constexpr int kReachabilityPeriodMs = 10000;
+constexpr int kBottomBarHeight = 240;
 } // namespace
 
 CMainFrame::CMainFrame(std::unique_ptr<FileDialogs> dialogs)
@@ -81,13 +89,18 @@ CMainFrame::CMainFrame(std::unique_ptr<FileDialogs> dialogs)
     connect(doc_, &CModbusConfigDoc::emptyDocumentShown, this,
             [this] { serial_->enumeratePorts(); });
 
-    resize(kWindowSize);
-    setMinimumSize(kMinimumSize);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), kWindowSize);
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    // Centred at its size where the screen has room for it; a smaller
+    // screen's available area otherwise.
+    fitToScreen(this, kWindowSize, kMinimumSize);
+    // A shorter window gives the bottom bar its share, not all the room the
+    // tree and the grid would have had.
+    if (height() < kWindowSize.height())
+        resizeDocks({bottomBar_}, {kBottomBarHeight * height() / kWindowSize.height()},
+                    Qt::Vertical);
+    // The keyboard starts on the tree; Tab goes on to the grid and the Info
+    // text.
+    view_->treeWidget()->setFocus();
+    setTabOrder(view_->grid(), info_);
 
     // Asked of the operating system only: this program sends nothing.
     internetReachable_ = 0;
@@ -98,7 +111,11 @@ CMainFrame::CMainFrame(std::unique_ptr<FileDialogs> dialogs)
     QTimer::singleShot(0, this, &CMainFrame::checkReachability);
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    // Whatever the view still reports while the window is taken apart has
+    // no window to reach.
+    disconnect(view_, nullptr, this, nullptr);
+}
 
 QAction* CMainFrame::makeAction(int id, const QString& caption, void (CMainFrame::*slot)()) {
     // Menu texts carry their accelerator after a tab.
@@ -176,22 +193,24 @@ void CMainFrame::createToolBar() {
     struct Button {
         MessageId caption;
         int command;
+        MessageId tooltip;
     };
     static constexpr Button kButtons[] = {
-        {msg::ToolNew, cmd::FileNew},
-        {msg::ToolSave, cmd::FileSave},
-        {msg::ToolOpen, cmd::FileOpen},
-        {msg::ToolAddNode, cmd::AddNode},
-        {msg::ToolDelNode, cmd::DeleteNode},
-        {msg::ToolAddCmd, cmd::AddCommand},
-        {msg::ToolDelCmd, cmd::DeleteCommand},
-        {msg::ToolUpload, cmd::Upload},
-        {msg::ToolDownload, cmd::Download},
-        {msg::ToolAutoMap, cmd::AutoMapping},
-        {msg::ToolConflict, cmd::ConflictDetection},
-        {msg::ToolExport, cmd::ExportExcel},
-        {msg::ToolDebug, cmd::MonitorIoData},
+        {msg::ToolNew, cmd::FileNew, msg::ToolNew},
+        {msg::ToolSave, cmd::FileSave, msg::ToolSave},
+        {msg::ToolOpen, cmd::FileOpen, msg::ToolOpen},
+        {msg::ToolAddNode, cmd::AddNode, msg::TreeAddNode},
+        {msg::ToolDelNode, cmd::DeleteNode, msg::TreeDeleteNode},
+        {msg::ToolAddCmd, cmd::AddCommand, msg::TreeAddCommand},
+        {msg::ToolDelCmd, cmd::DeleteCommand, msg::TreeDeleteCommand},
+        {msg::ToolUpload, cmd::Upload, msg::MenuUpload},
+        {msg::ToolDownload, cmd::Download, msg::MenuDownload},
+        {msg::ToolAutoMap, cmd::AutoMapping, msg::MenuAutoMapping},
+        {msg::ToolConflict, cmd::ConflictDetection, msg::ToolTipConflictDetect},
+        {msg::ToolExport, cmd::ExportExcel, msg::MenuExportExcel},
+        {msg::ToolDebug, cmd::MonitorIoData, msg::MenuMonitorIoData},
     };
+    std::vector<QToolButton*> tools;
     toolBar_ = addToolBar(qtext(msg::AppTitle));
     toolBar_->setObjectName(QStringLiteral("toolBar"));
     toolBar_->setIconSize(QSize(32, 32));
@@ -209,26 +228,38 @@ void CMainFrame::createToolBar() {
         tool->setIconSize(QSize(32, 32));
         tool->setFixedSize(kButtonSize);
         tool->setAutoRaise(true);
+        // A click must leave the keyboard where it was (an edit in the grid),
+        // and no key may run a command by landing on its button.
+        tool->setFocusPolicy(Qt::NoFocus);
         tool->setProperty("commandId", button.command);
-        QString tip = command->text();
-        tip.remove(QRegularExpression(QStringLiteral("\\(&.\\)|\\.\\.\\.")));
-        tool->setToolTip(tip);
+        tool->setToolTip(qtext(button.tooltip));
         tool->setEnabled(command->isEnabled());
         connect(tool, &QToolButton::clicked, command, &QAction::trigger);
         connect(command, &QAction::enabledChanged, tool, &QToolButton::setEnabled);
         toolBar_->addWidget(tool);
+        tools.push_back(tool);
     }
+    new ToolbarFit(toolBar_, std::move(tools), kButtonSize);
 }
 
 void CMainFrame::createStatusBar() {
     statusBar()->showMessage(qtext(msg::StatusReady));
+    // A hovered menu entry clears the message; the bar says "Ready" again.
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& message) {
+        if (message.isEmpty())
+            statusBar()->showMessage(qtext(msg::StatusReady));
+    });
+    std::array<QLabel*, 3> panes{};
+    size_t i = 0;
     for (const MessageId indicator :
          {msg::IndicatorUppercase, msg::IndicatorDigital, msg::IndicatorScroll}) {
         auto* pane = new QLabel(qtext(indicator), statusBar());
         pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         pane->setEnabled(false);
         statusBar()->addPermanentWidget(pane);
+        panes[i++] = pane;
     }
+    new KeyboardIndicators(panes, this);
 }
 
 void CMainFrame::createBottomBar() {
@@ -245,9 +276,12 @@ void CMainFrame::createBottomBar() {
     news_->setObjectName(QStringLiteral("newsBrowser"));
     tabs_->addTab(info_, qtext(msg::TabInfo));
     tabs_->addTab(news_, qtext(msg::TabNews));
+    // The two text panes are named by their tabs.
+    info_->setAccessibleName(qtext(msg::TabInfo));
+    news_->setAccessibleName(qtext(msg::TabNews));
     bottomBar_->setWidget(tabs_);
     addDockWidget(Qt::BottomDockWidgetArea, bottomBar_);
-    resizeDocks({bottomBar_}, {240}, Qt::Vertical);
+    resizeDocks({bottomBar_}, {kBottomBarHeight}, Qt::Vertical);
     setUpNews();
 }
 

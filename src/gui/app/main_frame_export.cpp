@@ -2,12 +2,16 @@
 #include "gui/app/main_frame.h"
 
 #include "core/export/excel_export.h"
+#include "core/resources/message_text.h"
+#include "core/resources/messages_desktop.h"
 #include "core/resources/messages_export.h"
 #include "gui/app/gui_text.h"
 #include "gui/app/modbus_config_doc.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStatusBar>
 
 namespace brenmoor::gui {
 
@@ -40,6 +44,10 @@ void CMainFrame::onExportExcel() {
         prompter_->inform(written.message());
         return;
     }
+    // Said where it went, also when no spreadsheet program opens it.
+    statusBar()->showMessage(qtext(
+        fillIn(msg::WorkbookWritten,
+               {QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()).toStdString()})));
     // The workbook is left open for the user.
     dialogs_->openWorkbook(path);
 }

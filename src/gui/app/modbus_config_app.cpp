@@ -7,6 +7,7 @@
 #include "gui/app/gui_text.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/modbus_config_doc.h"
+#include "gui/editor/configuration_tree_widget.h"
 #include "gui/editor/modbus_config_view.h"
 #include "gui/model/cddevice.h"
 #include "gui/serial/front_port_lister.h"
@@ -95,6 +96,7 @@ int CModbusConfigApp::start(const Options& options) {
         frame_->serialLink().enumeratePorts();
     }
     frame_->show();
+    frame_->view().treeWidget()->setFocus();
     frame_->setWindowTitle(qtext(msg::MainWindowTitle));
     frame_->updateCommandUi();
 

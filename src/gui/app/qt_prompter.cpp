@@ -2,6 +2,7 @@
 
 #include "core/resources/messages_gui.h"
 #include "gui/app/gui_text.h"
+#include "gui/app/window_placement.h"
 #include "gui/editor/cwarning.h"
 
 #include <QMessageBox>
@@ -9,7 +10,7 @@
 namespace brenmoor::gui {
 
 Answer QtPrompter::ask(std::string_view text, Buttons buttons) {
-    QMessageBox box(parent_);
+    QMessageBox box(visibleAnchor(parent_));
     box.setWindowTitle(qtext(msg::AppTitle));
     box.setText(qtext(text));
     if (buttons == Buttons::YesNo) {
@@ -34,7 +35,7 @@ void QtPrompter::inform(std::string_view text) {
 }
 
 void QtPrompter::informDetailed(std::string_view text, std::string_view details) {
-    QMessageBox box(parent_);
+    QMessageBox box(visibleAnchor(parent_));
     box.setWindowTitle(qtext(msg::AppTitle));
     box.setIcon(QMessageBox::Warning);
     box.setText(qtext(text));
@@ -50,7 +51,7 @@ void QtPrompter::informList(std::string_view heading, const std::vector<std::str
     QStringList first = all.mid(0, kListLinesShown);
     if (all.size() > kListLinesShown)
         first << QStringLiteral("...");
-    QMessageBox box(parent_);
+    QMessageBox box(visibleAnchor(parent_));
     box.setWindowTitle(qtext(msg::AppTitle));
     box.setIcon(QMessageBox::Warning);
     box.setText(qtext(heading));
@@ -61,9 +62,10 @@ void QtPrompter::informList(std::string_view heading, const std::vector<std::str
 }
 
 void QtPrompter::notice(std::string_view text, NoticeKind kind) {
-    CWARNING::showNotice(qtext(text), kind == NoticeKind::SlaveAddress
-                                          ? CWARNING::Template::SlaveAddress
-                                          : CWARNING::Template::BufferSize);
+    CWARNING::showNotice(qtext(text),
+                         kind == NoticeKind::SlaveAddress ? CWARNING::Template::SlaveAddress
+                                                          : CWARNING::Template::BufferSize,
+                         visibleAnchor(parent_));
 }
 
 } // namespace brenmoor::gui

@@ -7,7 +7,9 @@ class QWidget;
 namespace brenmoor::gui {
 
 // The desktop's way of showing what the core has to say: message boxes for
-// questions and messages, the CWARNING window for notices.
+// questions and messages, the CWARNING window for notices. Each is centred
+// over the window it belongs to, or over the nearest one on the screen when
+// that is not shown yet (a dialog whose checks speak before it opens).
 class QtPrompter : public Prompter {
   public:
     explicit QtPrompter(QWidget* parent = nullptr) : parent_(parent) {}

@@ -4,7 +4,8 @@
 #include "gui/app/gui_text.h"
 
 #include <QBrush>
-#include <QColor>
+#include <QGuiApplication>
+#include <QPalette>
 
 namespace brenmoor::gui {
 
@@ -67,8 +68,9 @@ QVariant DifferenceTableModel::data(const QModelIndex& index, int role) const {
     }
     // What a download does not send, or sends as the same bytes, cannot
     // disturb the gateway: it is shown, but quieter than the rest.
+    // The palette's quiet text reads on a dark theme as on a light one.
     if (role == Qt::ForegroundRole && !difference.differsInGateway())
-        return QBrush(QColor(120, 120, 120));
+        return QBrush(QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text));
     return {};
 }
 

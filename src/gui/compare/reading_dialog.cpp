@@ -7,10 +7,13 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace brenmoor::gui {
 
 ReadingDialog::ReadingDialog(QWidget* parent)
-    : QDialog(parent), lineA_(new QLabel(this)), lineB_(new QLabel(this)) {
+    : QDialog(parent), lineA_(new QLabel(this)), lineB_(new QLabel(this)),
+      progress_(new QProgressBar(this)) {
     setWindowTitle(qtext(msg::CompareReadingTitle));
     setObjectName(QStringLiteral("readingDialog"));
     // Not modal: while it shows, the window gets no input events at all
@@ -19,18 +22,22 @@ ReadingDialog::ReadingDialog(QWidget* parent)
     // follow.
     setModal(false);
     setWindowFlag(Qt::WindowCloseButtonHint, false);
-    auto* busy = new QProgressBar(this);
-    busy->setRange(0, 0);
+    progress_->setRange(0, 0);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lineA_);
     layout->addWidget(lineB_);
-    layout->addWidget(busy);
+    layout->addWidget(progress_);
     setMinimumWidth(360);
 }
 
 void ReadingDialog::showView(const TransferView& view) {
     lineA_->setText(qtext(view.lineA));
     lineB_->setText(qtext(view.lineB));
+    if (view.count.requestsPlanned > 0) {
+        progress_->setRange(0, view.count.requestsPlanned);
+        progress_->setValue(std::min(view.count.requestsDone, view.count.requestsPlanned));
+        progress_->setFormat(qtext(requestCountText(view.count)));
+    }
 }
 
 } // namespace brenmoor::gui

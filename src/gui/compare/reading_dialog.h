@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QLabel;
+class QProgressBar;
 
 namespace brenmoor::gui {
 
@@ -16,12 +17,13 @@ class ReadingDialog : public QDialog {
   public:
     explicit ReadingDialog(QWidget* parent = nullptr);
 
-    // Shows the lines.
+    // Shows the lines and how many of the read's requests have been sent.
     void showView(const TransferView& view);
 
   private:
     QLabel* lineA_;
     QLabel* lineB_;
+    QProgressBar* progress_;
 };
 
 } // namespace brenmoor::gui

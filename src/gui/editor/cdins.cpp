@@ -4,6 +4,7 @@
 #include "core/resources/messages_gui.h"
 #include "gui/app/gui_text.h"
 
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QVBoxLayout>
 
@@ -20,6 +21,21 @@ CDIns::CDIns(QWidget* parent) : QDialog(parent), list_(new QListWidget(this)) {
     resize(260, 200);
     connect(list_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem*) { emit commandChosen(list_->currentRow()); });
+    list_->installEventFilter(this);
+    list_->setFocus();
+}
+
+bool CDIns::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // As a double-click: nothing while no entry is selected. The
+            // dialog stays open for the next one.
+            emit commandChosen(list_->selectedItems().isEmpty() ? -1 : list_->currentRow());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace brenmoor::gui

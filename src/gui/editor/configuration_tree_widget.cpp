@@ -2,7 +2,9 @@
 
 #include "gui/app/gui_text.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace brenmoor::gui {
@@ -27,7 +29,9 @@ ConfigurationTreeWidget::ConfigurationTreeWidget(const ConfigurationTree& tree, 
     setHeaderHidden(true);
     setColumnCount(1);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setContextMenuPolicy(Qt::NoContextMenu);
+    // The mouse's right button is handled on its press; the keyboard's
+    // menu request arrives as a context menu event.
+    setContextMenuPolicy(Qt::DefaultContextMenu);
     connect(this, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* current, QTreeWidgetItem*) {
                 if (following_ || !current)
@@ -96,6 +100,49 @@ void ConfigurationTreeWidget::selectionChanged(ItemId item) {
     setCurrentItem(widgetItem);
     if (widgetItem)
         scrollToItem(widgetItem);
+}
+
+void ConfigurationTreeWidget::refreshToolTips(const std::function<std::string(ItemId)>& tipOf) {
+    for (auto it = items_.cbegin(); it != items_.cend(); ++it) {
+        const QString tip = qtext(tipOf(it.key()));
+        if (it.value()->toolTip(0) != tip) {
+            it.value()->setToolTip(0, tip);
+            it.value()->setData(0, Qt::AccessibleDescriptionRole, tip);
+        }
+    }
+}
+
+void ConfigurationTreeWidget::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+    if (event->reason() != QContextMenuEvent::Keyboard)
+        return;
+    if (keyMenuShown_) {
+        keyMenuShown_ = false;
+        return;
+    }
+    keyboardMenu();
+}
+
+void ConfigurationTreeWidget::keyPressEvent(QKeyEvent* event) {
+    keyMenuShown_ = false;
+    const bool menuKey = event->key() == Qt::Key_Menu ||
+                         (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    if (!menuKey) {
+        QTreeWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    keyMenuShown_ = true;
+    keyboardMenu();
+}
+
+void ConfigurationTreeWidget::keyboardMenu() {
+    // The menu of the selected item, below it, as a right-click on it gives.
+    QTreeWidgetItem* current = currentItem();
+    if (!current)
+        return;
+    const QRect rect = visualItemRect(current);
+    emit userRightClicked(itemId(current), viewport()->mapToGlobal(rect.bottomLeft()));
 }
 
 void ConfigurationTreeWidget::mousePressEvent(QMouseEvent* event) {

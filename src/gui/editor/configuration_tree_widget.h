@@ -5,6 +5,9 @@
 #include <QHash>
 #include <QTreeWidget>
 
+#include <functional>
+#include <string>
+
 namespace brenmoor::gui {
 
 // Shows the core's configuration tree and follows each of its changes. The
@@ -27,14 +30,21 @@ class ConfigurationTreeWidget : public QTreeWidget, public TreeObserver {
     void itemExpanded(ItemId item) override;
     void selectionChanged(ItemId item) override;
 
+    // Gives every item the tooltip `tipOf` has for it (empty: none). A
+    // screen reader reads it as the item's description.
+    void refreshToolTips(const std::function<std::string(ItemId)>& tipOf);
+
   signals:
     // The user selected an item (mouse or keyboard).
     void userSelected(ItemId item);
-    // The user right-clicked an item; `globalPos` is where the menu goes.
+    // The user right-clicked an item, or asked for its menu from the
+    // keyboard (Shift+F10, the Menu key); `globalPos` is where the menu goes.
     void userRightClicked(ItemId item, const QPoint& globalPos);
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void insertWidgetItem(ItemId item);
@@ -44,6 +54,11 @@ class ConfigurationTreeWidget : public QTreeWidget, public TreeObserver {
     QHash<ItemId, QTreeWidgetItem*> items_;
     // Selection changes made to follow the core are not the user's.
     bool following_ = false;
+    // The menu key was handled as it was pressed; a platform that also
+    // reports it as a keyboard menu request must not open it twice.
+    bool keyMenuShown_ = false;
+
+    void keyboardMenu();
 };
 
 } // namespace brenmoor::gui

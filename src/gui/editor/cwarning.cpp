@@ -2,6 +2,7 @@
 
 #include "core/resources/messages_gui.h"
 #include "gui/app/gui_text.h"
+#include "gui/app/window_placement.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -33,9 +34,11 @@ CWARNING::CWARNING(const QString& text, Template kind) : QDialog(nullptr), text_
     layout->addWidget(label, 1);
 }
 
-CWARNING* CWARNING::showNotice(const QString& text, Template kind) {
+CWARNING* CWARNING::showNotice(const QString& text, Template kind, const QWidget* over) {
     auto* notice = new CWARNING(text, kind);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    if (over && over->isVisible()) {
+        centreOver(notice, over);
+    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame(QPoint(), notice->size());
         frame.moveCenter(screen->availableGeometry().center());
         notice->move(frame.topLeft());

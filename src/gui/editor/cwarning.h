@@ -5,8 +5,8 @@
 namespace brenmoor::gui {
 
 // The modeless notice window of the value checks: created without a parent,
-// centred on the screen, kept on top, and left open until the user closes
-// it. The editor never waits for it.
+// centred over the window whose edit raised it, kept on top, and left open
+// until the user closes it. The editor never waits for it.
 class CWARNING : public QDialog {
     Q_OBJECT
 
@@ -20,7 +20,8 @@ class CWARNING : public QDialog {
     QString message() const { return text_; }
 
     // Creates, centres and shows a notice; it deletes itself when closed.
-    static CWARNING* showNotice(const QString& text, Template kind);
+    // Without `over` it is centred on the screen.
+    static CWARNING* showNotice(const QString& text, Template kind, const QWidget* over = nullptr);
 
   private:
     QString text_;

@@ -10,10 +10,12 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QSplitter;
 
 namespace brenmoor::gui {
 
 class ConfigurationTreeWidget;
+class InPlaceList;
 class PropertyGrid;
 
 // The form view: the configuration tree on the left, the property grid on
@@ -31,7 +33,7 @@ class CModbusConfigView : public QWidget {
     ConfigurationEditor& editor() { return *editor_; }
     ConfigurationTreeWidget* treeWidget() const { return tree_; }
     PropertyGrid* grid() const { return grid_; }
-    QComboBox* listEditor() const { return list_; }
+    QComboBox* listEditor() const;
     QLineEdit* editBox() const { return edit_; }
 
     // Document lifecycle, forwarded to the editor.
@@ -66,6 +68,9 @@ class CModbusConfigView : public QWidget {
     // right edge of the visible cells.
     QRect cellRect(int row, int col) const;
 
+    // The divider between the tree and the grid; dragging it widens the tree.
+    QSplitter* splitter() const { return splitter_; }
+
   signals:
     // Something the menus' enable states or the marks depend on changed.
     void stateChanged();
@@ -84,17 +89,25 @@ class CModbusConfigView : public QWidget {
     void openList(const EditorRequest& request);
     void openEditBox(const EditorRequest& request);
     void commitEditBox();
+    void cancelEditBox();
     void commitList(int index);
     void hideList();
+    void listClosed();
+    // Puts the keyboard back on the cell that was being edited: a closing
+    // editor would otherwise hand the focus to whatever comes next, and a
+    // key meant for the grid would land on a command.
+    void focusEditedCell();
     void layoutChildren();
+    QWidget* pane(QLabel* caption, QWidget* body);
 
     QLabel* deviceCaption_;
     QLabel* configCaption_;
     PropertyGrid* grid_;
     std::unique_ptr<ConfigurationEditor> editor_;
     ConfigurationTreeWidget* tree_;
-    QComboBox* list_;
+    InPlaceList* list_;
     QLineEdit* edit_;
+    QSplitter* splitter_ = nullptr;
     QMenu* contextMenu_ = nullptr;
     // Hiding an editor or a modal question moves the focus away from it;
     // that focus loss is not the user's.

@@ -1,9 +1,12 @@
 #include "gui/editor/property_grid.h"
 
 #include "gui/app/gui_text.h"
+#include "gui/app/palette_colours.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QWheelEvent>
@@ -22,17 +25,35 @@ GridColor toGridColor(const QColor& color) {
                static_cast<uint8_t>(color.blue()));
 }
 
-// The label column looks like the grid's fixed cells, unless a page paints
-// a cell itself.
-class LabelColumnDelegate : public QStyledItemDelegate {
+// The label column looks like the grid's fixed cells, in the palette's
+// colours, unless a page paints a cell itself. The cell the keyboard is on
+// gets a frame: the grid selects nothing, so nothing else would show it.
+class GridCellDelegate : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyledItemDelegate::paint(painter, option, index);
+        if (!(option.state & QStyle::State_HasFocus))
+            return;
+        painter->save();
+        painter->setPen(QPen(option.palette.color(QPalette::Highlight), 2));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(QRectF(option.rect).adjusted(1, 1, -1, -1));
+        painter->restore();
+    }
 
   protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
         QStyledItemDelegate::initStyleOption(option, index);
-        if (option->backgroundBrush.style() == Qt::NoBrush)
-            option->backgroundBrush = QColor(236, 239, 244);
+        // The frame above marks the cell; the style's own dotted one would
+        // only cross the text.
+        option->state &= ~QStyle::State_HasFocus;
+        if (index.column() == 0 && option->backgroundBrush.style() == Qt::NoBrush) {
+            option->backgroundBrush = option->palette.color(QPalette::Button);
+            option->palette.setColor(QPalette::Text, option->palette.color(QPalette::ButtonText));
+        }
     }
 };
 
@@ -69,7 +90,9 @@ PropertyGrid::PropertyGrid(QWidget* parent) : QTableWidget(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setWordWrap(false);
     setCornerButtonEnabled(false);
-    setItemDelegateForColumn(0, new LabelColumnDelegate(this));
+    // Tab leaves the grid for the next pane; the arrows move in it.
+    setTabKeyNavigation(false);
+    setItemDelegate(new GridCellDelegate(this));
     // The two columns together are as wide as the whole control, so a click
     // must not scroll the clicked cell into view: the in-place editor is
     // placed from the positions at the click.
@@ -118,8 +141,19 @@ void PropertyGrid::setTextMatrix(int row, int col, std::string_view text) {
 }
 
 void PropertyGrid::setCellBackColor(GridColor color) {
-    if (QTableWidgetItem* cell = itemAt(row_, col_))
-        cell->setBackground(color == kDefaultColor ? QBrush() : QBrush(toQColor(color)));
+    QTableWidgetItem* cell = itemAt(row_, col_);
+    if (!cell)
+        return;
+    if (color == kDefaultColor) {
+        cell->setBackground(QBrush());
+        cell->setForeground(QBrush());
+        return;
+    }
+    // A fixed background takes a fixed text colour with it: the palette's
+    // text colour would vanish on it under a dark theme.
+    const QColor background = toQColor(color);
+    cell->setBackground(background);
+    cell->setForeground(textColourOn(background));
 }
 
 GridColor PropertyGrid::cellBackColor(int row, int col) const {
@@ -182,6 +216,44 @@ void PropertyGrid::mousePressEvent(QMouseEvent* event) {
     rowSel_ = index.row();
     colSel_ = index.column();
     emit gridClicked();
+}
+
+void PropertyGrid::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool opens = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2;
+    if (!opens || event->modifiers() & ~Qt::KeypadModifier) {
+        QTableWidget::keyPressEvent(event);
+        // A click never scrolls the grid; the keyboard's current row is kept
+        // in view, by whole rows and never sideways.
+        if (const int row = currentRow(); row >= 0) {
+            if (row < topRow())
+                setTopRow(row);
+            while (topRow() < row &&
+                   rowViewportPosition(row) + QTableWidget::rowHeight(row) > viewport()->height()) {
+                const int top = topRow();
+                setTopRow(top + 1);
+                if (topRow() == top)
+                    break; // the last rows are in view already
+            }
+        }
+        return;
+    }
+    // The keyboard's click: the current cell opens exactly as a click on it
+    // would.
+    const QModelIndex current = currentIndex();
+    event->accept();
+    if (!current.isValid())
+        return;
+    rowSel_ = current.row();
+    colSel_ = current.column();
+    emit gridClicked();
+}
+
+void PropertyGrid::focusInEvent(QFocusEvent* event) {
+    // The keyboard needs a cell to start from: the first value.
+    if (!currentIndex().isValid() && rowCount() > 0 && columnCount() > 1)
+        setCurrentCell(0, 1);
+    QTableWidget::focusInEvent(event);
 }
 
 // One row per wheel message, as the program has always scrolled its grid.

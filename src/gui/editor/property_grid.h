@@ -53,13 +53,16 @@ class PropertyGrid : public QTableWidget, public GridControl {
     GridColor cellBackColor(int row, int col) const;
 
   signals:
-    // The user clicked a cell; rowSel/colSel already tell which.
+    // The user clicked a cell, or pressed Enter or F2 on the current one;
+    // rowSel/colSel already tell which.
     void gridClicked();
     // The visible part moved (scroll bar, wheel or keyboard).
     void gridScrolled();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
   private:

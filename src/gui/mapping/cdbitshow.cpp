@@ -1,5 +1,6 @@
 #include "gui/mapping/cdbitshow.h"
 
+#include "gui/app/gui_text.h"
 #include "gui/mapping/conflict_map_model.h"
 
 #include <QPainter>
@@ -17,6 +18,8 @@ CDBitShow::CDBitShow(QWidget* parent) : QWidget(parent, Qt::ToolTip | Qt::Framel
 void CDBitShow::showByte(const ConflictMaps& maps, MapArea area, int byte, QPoint globalPos) {
     area_ = area;
     byte_ = byte;
+    // Drawn, without text: named by the byte it shows.
+    setAccessibleName(qtext(mapByteLabel(area, byte)));
     for (int bit = 0; bit < 8; ++bit)
         bits_[static_cast<std::size_t>(bit)] = maps.bitColour(area, byte, bit);
     move(globalPos);

@@ -1,5 +1,6 @@
 #include "gui/mapping/cdtest.h"
 
+#include "core/editor/command_summary.h"
 #include "core/resources/messages_mapping.h"
 #include "gui/app/gui_text.h"
 #include "gui/mapping/cdbitshow.h"
@@ -34,6 +35,8 @@ QLabel* legendSquare(MapColour colour, QWidget* parent) {
     square->setPalette(palette);
     const int side = square->fontMetrics().height();
     square->setFixedSize(side, side);
+    // Its text is blank: a screen reader names it by its colour.
+    square->setAccessibleName(qtext(mapColourName(colour)));
     return square;
 }
 
@@ -50,6 +53,10 @@ CDTest::CDTest(const Project& project, MappingState& state, QWidget* parent)
     inputGrid_ = makeGrid(inputModel_);
     outputGrid_ = makeGrid(outputModel_);
     popup_ = new CDBitShow(this);
+    // Named by the captions above them, as a screen reader should say them.
+    list_->setAccessibleName(qtext(msg::CommandListLabel));
+    inputGrid_->setAccessibleName(qtext(msg::InputAreaLabel));
+    outputGrid_->setAccessibleName(qtext(msg::OutputAreaLabel));
 
     // Sizes in dialog units of the dialog's font, as the layout was drawn.
     const QFontMetrics metrics = fontMetrics();
@@ -84,7 +91,7 @@ CDTest::CDTest(const Project& project, MappingState& state, QWidget* parent)
     legend->addStretch(1);
     layout->addLayout(legend, 4, 0, 1, 2);
 
-    fillCommandList();
+    fillCommandList(project);
     connect(list_, &QListWidget::itemChanged, this, &CDTest::itemChanged);
     // Sees the presses of the maps and a right-button press anywhere in
     // the dialog, whichever child gets it.
@@ -124,11 +131,15 @@ QTableView* CDTest::makeGrid(ConflictMapModel* model) {
     return grid;
 }
 
-void CDTest::fillCommandList() {
+void CDTest::fillCommandList(const Project& project) {
     const QSignalBlocker blocker(list_);
     applied_.clear();
     for (const ConflictEntry& entry : maps_.entries()) {
         auto* item = new QListWidgetItem(qtext(conflictEntryText(entry)), list_);
+        // Rows of one function look alike; the tooltip tells them apart.
+        const QString summary = qtext(commandSummary(project, entry.subnet, entry.command));
+        item->setToolTip(summary);
+        item->setData(Qt::AccessibleDescriptionRole, summary);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(entry.checked() ? Qt::Checked : Qt::Unchecked);
         applied_.push_back(entry.checked());

@@ -44,7 +44,7 @@ class CDTest : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void fillCommandList();
+    void fillCommandList(const Project& project);
     QTableView* makeGrid(ConflictMapModel* model);
     void itemChanged(QListWidgetItem* item);
     void mapPressed(QTableView* grid, QMouseEvent* event);

@@ -10,6 +10,11 @@
 
 namespace brenmoor::gui {
 
+namespace {
+// What a toggle changes of a cell: its colour and what the colour is called.
+const QList<int> kRepainted = {Qt::BackgroundRole, Qt::AccessibleTextRole};
+} // namespace
+
 QColor mapColour(MapColour colour) {
     const std::optional<Rgb> rgb = mapColourRgb(colour);
     return rgb ? QColor(rgb->r, rgb->g, rgb->b) : QColor();
@@ -44,14 +49,26 @@ QVariant ConflictMapModel::data(const QModelIndex& index, int role) const {
             return QVariant::fromValue(Qt::AlignCenter);
         case Qt::BackgroundRole:
             return QBrush(QGuiApplication::palette().color(QPalette::Button));
+        case Qt::ForegroundRole:
+            return QBrush(QGuiApplication::palette().color(QPalette::ButtonText));
         default:
             return {};
         }
     }
-    if (role != Qt::BackgroundRole)
+    // The cells have no text: a screen reader announces what the colour
+    // stands for, and the byte's address as the cell's description.
+    switch (role) {
+    case Qt::BackgroundRole: {
+        const QColor colour = mapColour(maps_.cellColour(area_, byteAt(index)));
+        return colour.isValid() ? QVariant(QBrush(colour)) : QVariant();
+    }
+    case Qt::AccessibleTextRole:
+        return qtext(mapColourLegend(maps_.cellColour(area_, byteAt(index))));
+    case Qt::AccessibleDescriptionRole:
+        return qtext(mapByteLabel(area_, byteAt(index)));
+    default:
         return {};
-    const QColor colour = mapColour(maps_.cellColour(area_, byteAt(index)));
-    return colour.isValid() ? QVariant(QBrush(colour)) : QVariant();
+    }
 }
 
 void ConflictMapModel::repaint(const CellSpan& span) {
@@ -66,18 +83,15 @@ void ConflictMapModel::repaint(const CellSpan& span) {
     const int firstColumn = first % kMapColumns + 1;
     const int lastColumn = last % kMapColumns + 1;
     if (firstRow == lastRow) {
-        emit dataChanged(index(firstRow, firstColumn), index(firstRow, lastColumn),
-                         {Qt::BackgroundRole});
+        emit dataChanged(index(firstRow, firstColumn), index(firstRow, lastColumn), kRepainted);
         return;
     }
     // A ragged first row, whole middle rows and a ragged last row, so no
     // cell outside the span is announced.
-    emit dataChanged(index(firstRow, firstColumn), index(firstRow, kMapColumns),
-                     {Qt::BackgroundRole});
+    emit dataChanged(index(firstRow, firstColumn), index(firstRow, kMapColumns), kRepainted);
     if (lastRow - firstRow > 1)
-        emit dataChanged(index(firstRow + 1, 1), index(lastRow - 1, kMapColumns),
-                         {Qt::BackgroundRole});
-    emit dataChanged(index(lastRow, 1), index(lastRow, lastColumn), {Qt::BackgroundRole});
+        emit dataChanged(index(firstRow + 1, 1), index(lastRow - 1, kMapColumns), kRepainted);
+    emit dataChanged(index(lastRow, 1), index(lastRow, lastColumn), kRepainted);
 }
 
 } // namespace brenmoor::gui

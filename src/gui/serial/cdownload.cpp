@@ -5,6 +5,7 @@
 #include "gui/serial/serial_link.h"
 
 #include <QCheckBox>
+#include <QPushButton>
 
 namespace brenmoor::gui {
 
@@ -22,6 +23,8 @@ CDownload::CDownload(Project& project, MappingState& mapping, SerialLink& link, 
     verify_ = new QCheckBox(qtext(msg::VerifyAfterDownload), this);
     verify_->setChecked(true);
     verify_->setGeometry(80, belowSteps() + 5, 300, 24);
+    setTabOrder(verify_, actionButton());
+    setTabOrder(actionButton(), exitButton());
 }
 
 bool CDownload::prepare() {

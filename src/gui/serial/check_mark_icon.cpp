@@ -14,8 +14,12 @@ QPixmap checkMarkPixmap() {
     tick.moveTo(5, 17);
     tick.lineTo(13, 25);
     tick.lineTo(27, 7);
-    p.setPen(QPen(Qt::black, 4.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
+    // The black mark keeps a light edge of its own, so it still shows on a
+    // dark theme's dialog.
+    p.setPen(QPen(Qt::white, 7.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(tick);
+    p.setPen(QPen(Qt::black, 4.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(tick);
     return pixmap;
 }

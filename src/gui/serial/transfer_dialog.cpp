@@ -1,5 +1,6 @@
 #include "gui/serial/transfer_dialog.h"
 
+#include "core/resources/messages_desktop.h"
 #include "core/resources/messages_serial_dialogs.h"
 #include "gui/app/gui_text.h"
 #include "gui/app/qt_prompter.h"
@@ -8,7 +9,10 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace brenmoor::gui {
 
@@ -27,6 +31,17 @@ constexpr int kIconSize = 32;
 constexpr int kDialogWidth = 460;
 // A fourth step line, when there is one, ends where the third does.
 constexpr int kExtraStepRight = 400;
+// Under the step lines: the progress bar, and the command it is on.
+constexpr int kProgressGap = 5;
+constexpr int kProgressHeight = 22;
+constexpr int kProgressRight = 330;
+constexpr int kCommandLeft = 340;
+constexpr int kCommandRight = 420;
+constexpr int kProgressRow = 30;
+
+int stepsBottom(size_t steps) {
+    return kStepTop + static_cast<int>(steps) * kStepPitch;
+}
 } // namespace
 
 TransferDialog::TransferDialog(SerialLink& link, MessageId title, MessageId action,
@@ -57,10 +72,24 @@ TransferDialog::TransferDialog(SerialLink& link, MessageId title, MessageId acti
         QLabel* icon = label(QRect(kIconLeft, kIconTop + i * kStepPitch, kIconSize, kIconSize));
         icon->setObjectName(QStringLiteral("stepIcon%1").arg(i + 1));
         icon->setPixmap(check);
+        icon->setAccessibleName(qtext(msg::CheckMarkName));
         icon->hide();
         stepLines_.push_back(line);
         stepIcons_.push_back(icon);
     }
+
+    const int progressTop = stepsBottom(stepLines_.size()) + kProgressGap;
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("transferProgress"));
+    progress_->setGeometry(QRect(QPoint(kTextLeft, progressTop),
+                                 QPoint(kProgressRight, progressTop + kProgressHeight - 1)));
+    progress_->setRange(0, 1);
+    progress_->setValue(0);
+    progress_->setTextVisible(true);
+    progress_->hide();
+    commandLine_ = label(QRect(QPoint(kCommandLeft, progressTop),
+                               QPoint(kCommandRight, progressTop + kProgressHeight - 1)));
+    commandLine_->setObjectName(QStringLiteral("commandLine"));
 
     action_ = new QPushButton(qtext(action), this);
     exit_ = new QPushButton(qtext(msg::ExitButton), this);
@@ -81,7 +110,7 @@ TransferDialog::~TransferDialog() {
 }
 
 int TransferDialog::belowSteps() const {
-    return kStepTop + static_cast<int>(stepLines_.size()) * kStepPitch;
+    return stepsBottom(stepLines_.size()) + kProgressRow;
 }
 
 int TransferDialog::runModal() {
@@ -90,6 +119,7 @@ int TransferDialog::runModal() {
     if (!openPort())
         return QDialog::Rejected;
     action_->setEnabled(true);
+    action_->setFocus();
     return exec();
 }
 
@@ -146,6 +176,16 @@ void TransferDialog::showView(const TransferView& view) {
             stepIcons_[i]->setVisible(!view.verifyLine.empty() && view.verifyPassed);
         }
     }
+    // The count comes with the transfer's own reports; a view without a
+    // plan (nothing sent yet) leaves the bar away.
+    const TransferCount& count = view.count;
+    progress_->setVisible(count.requestsPlanned > 0);
+    progress_->setRange(0, std::max(count.requestsPlanned, 1));
+    progress_->setValue(std::min(count.requestsDone, progress_->maximum()));
+    const QString requests = qtext(requestCountText(count));
+    progress_->setFormat(requests);
+    progress_->setAccessibleName(requests);
+    commandLine_->setText(qtext(commandCountText(count)));
 }
 
 void TransferDialog::setTransferring(bool transferring) {

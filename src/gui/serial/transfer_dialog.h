@@ -15,6 +15,7 @@
 #include <vector>
 
 class QLabel;
+class QProgressBar;
 class QPushButton;
 
 namespace brenmoor {
@@ -51,6 +52,10 @@ class TransferDialog : public QDialog {
     QLabel* lineB() const { return lineB_; }
     QLabel* stepLine(int i) const { return stepLines_[static_cast<size_t>(i)]; }
     QLabel* stepIcon(int i) const { return stepIcons_[static_cast<size_t>(i)]; }
+    // Requests sent out of those the transfer will send, and the command it
+    // is on ("k of n"), as the transfer reports them.
+    QProgressBar* progressBar() const { return progress_; }
+    QLabel* commandLine() const { return commandLine_; }
     QPushButton* actionButton() const { return action_; }
     QPushButton* exitButton() const { return exit_; }
     bool isTransferring() const { return transferring_; }
@@ -94,7 +99,7 @@ class TransferDialog : public QDialog {
     void toUi(std::function<void()> f);
     // A job's progress callback: each change is repainted on the UI thread.
     TransferProgress progressToUi();
-    // Where the controls below the step lines go.
+    // Where the controls below the step lines and the progress bar go.
     int belowSteps() const;
 
     void closeEvent(QCloseEvent* event) override;
@@ -111,6 +116,8 @@ class TransferDialog : public QDialog {
     QLabel* lineB_;
     std::vector<QLabel*> stepLines_;
     std::vector<QLabel*> stepIcons_;
+    QProgressBar* progress_;
+    QLabel* commandLine_;
     QPushButton* action_;
     QPushButton* exit_;
     bool transferring_ = false;

@@ -1,5 +1,6 @@
 #include "editor_fixture.h"
 
+#include "core/editor/command_summary.h"
 #include "core/editor/property_pages.h"
 #include "core/resources/string_fragments.h"
 #include "core/resources/string_table.h"
@@ -223,6 +224,30 @@ TEST(PageHelp, TextsKeepTheirExactLineBreaks) {
     EXPECT_EQ(pageRowHelp(ItemKind::Subnet, 14, plain), "");
     EXPECT_EQ(pageRowHelp(ItemKind::Node, 1, plain), "");
     EXPECT_EQ(pageRowHelp(ItemKind::Fieldbus, 5, plain), "");
+}
+
+TEST_F(EditorTest, CommandSummaryTellsCommandsOfOneFunctionApart) {
+    addNodes(1);
+    setNodeAddress(1, "5");
+    addCommand(1, 3);
+    addCommand(1, 3);
+    selectCommand(2);
+    type(2, "100");
+    type(3, "4");
+    type(4, "1A");
+    EXPECT_EQ(itemToolTip(editor, editor.commandItem(2)),
+              "Slave Address (0~247): 5\nStarting Address: 100\nNumber of Data: 4\n"
+              "Mapping Address (HEX): 1aH");
+    // A command that the node's new address has not reached yet shows the
+    // node's, as its page would.
+    subnet().commands[0].slaveAddress = "-1";
+    EXPECT_EQ(itemToolTip(editor, editor.commandItem(1)),
+              "Slave Address (0~247): 5\nStarting Address: \nNumber of Data: \n"
+              "Mapping Address (HEX): ");
+    EXPECT_EQ(subnet().commands[0].slaveAddress, "-1");
+    EXPECT_EQ(itemToolTip(editor, editor.nodeItem(1)), "");
+    EXPECT_EQ(commandSummary(project, 0, 2), "");
+    EXPECT_EQ(commandSummary(project, 4, 0), "");
 }
 
 TEST(PageHelp, EditorStringIdsAreUniqueAndInRange) {

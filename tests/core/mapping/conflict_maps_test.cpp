@@ -279,6 +279,10 @@ TEST(ConflictMaps, ColoursAndRowLabels) {
     EXPECT_EQ(mapRowLabel(In, 1023), "3FF0");
     EXPECT_EQ(mapRowLabel(Out, 0), "4000");
     EXPECT_EQ(mapRowLabel(Out, 1023), "7FF0");
+    // What a screen reader says of a cell: its byte and what its colour means.
+    EXPECT_EQ(mapByteLabel(Out, 0x12), "4012");
+    EXPECT_EQ(mapColourLegend(MapColour::Yellow), "Local data exchange");
+    EXPECT_EQ(mapColourLegend(MapColour::Free), "");
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "core/model/store_texts.h"
 #include "core/resources/messages_serial.h"
 #include "core/serial/download_sequence.h"
+#include "core/serial/download_verify.h"
 #include "core/serial/frame.h"
 #include "core/serial/image_codec.h"
 #include "core/serial/upload_sequence.h"
@@ -10,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 namespace brenmoor {
@@ -142,6 +144,69 @@ TEST_F(SequenceTest, DownloadWritesEveryBlockInOrder) {
     // The engine adds nothing to the protocol's own waits: 100 ms for the
     // first request, 150 ms for each short acknowledgement.
     EXPECT_EQ(clock.totalSlept(), 100 + 150 * 6);
+}
+
+// The progress a dialog shows: every request counted once, against a plan
+// that only shrinks as the gateway's replies tell more, and that the
+// transfer meets exactly when it ends.
+void expectCountedAgainstThePlan(const std::vector<TransferView>& shown, size_t sent) {
+    ASSERT_FALSE(shown.empty());
+    for (size_t i = 1; i < shown.size(); ++i) {
+        EXPECT_GE(shown[i].count.requestsDone, shown[i - 1].count.requestsDone) << i;
+        EXPECT_LE(shown[i].count.requestsPlanned, shown[i - 1].count.requestsPlanned) << i;
+    }
+    EXPECT_EQ(shown.front().count.requestsDone, 0);
+    EXPECT_EQ(shown.back().count.requestsDone, static_cast<int>(sent));
+    EXPECT_EQ(shown.back().count.requestsPlanned, static_cast<int>(sent));
+}
+
+TEST_F(SequenceTest, ProgressCountsRequestsAndCommands) {
+    addCommands(3);
+    // Firmware 39 does not take the clearing option the flag asks for: the
+    // plan counts it until the device information says so.
+    project.device.commandStatus = true;
+    gateway.firmware = 39;
+    {
+        DownloadSequence sequence(port, clock, prompter, view,
+                                  [this](const TransferView& v) { shown.push_back(v); });
+        sequence.planReadBack(true);
+        ASSERT_TRUE(sequence.run(project));
+        EXPECT_EQ(shown.front().count.requestsPlanned, 1 + 1 + 1 + 1 + 3 + 1 + 2 + 1 + 1 + 1);
+        EXPECT_EQ(commandCountText(shown.front().count), "");
+        EXPECT_EQ(commandCountText(view.count), "3 of 3");
+        verifyDownload(port, clock, project, sequence.firmwareVersion(), view,
+                       [this](const TransferView& v) { shown.push_back(v); });
+    }
+    expectCountedAgainstThePlan(shown, port.written().size());
+    EXPECT_EQ(requestCountText(view.count), "11 of 11 requests");
+    // While command 2 goes out, the dialog says so.
+    EXPECT_TRUE(std::ranges::any_of(shown, [](const TransferView& v) {
+        return v.count.command == 2 && v.count.requestsDone == 5;
+    }));
+
+    for (const int commands : {7, 0}) {
+        FakeGateway gw;
+        for (int k = 0; k < commands; ++k)
+            gw.commands[static_cast<uint8_t>(k)] = Bytes{3, 3, 0, 0, 0, 1, 0, 0, 0, 0, 0};
+        FakeClock localClock;
+        ScriptedPort localPort(localClock);
+        localPort.setResponder([&gw](const Bytes& r) { return gw.reply(r); });
+        std::vector<TransferView> uploaded;
+        TransferView v;
+        Project p = makeNewProject();
+        UploadSequence sequence(localPort, localClock, v,
+                                [&uploaded](const TransferView& now) { uploaded.push_back(now); });
+        ASSERT_TRUE(sequence.run(p));
+        expectCountedAgainstThePlan(uploaded, localPort.written().size());
+        EXPECT_EQ(commandCountText(v.count), commands ? "7 of 7" : "");
+    }
+
+    // A subnet that is no Modbus master has no command list to read.
+    gateway.subnetBlock[0] = 1;
+    shown.clear();
+    const size_t before = port.written().size();
+    ASSERT_TRUE(upload());
+    expectCountedAgainstThePlan(shown, port.written().size() - before);
 }
 
 TEST_F(SequenceTest, ModbusSlaveSubnetSendsNoCommands) {
