@@ -1,9 +1,7 @@
 #include "cli/command_registry.h"
 
 #ifdef BRENMOOR_HAVE_PORT
-#include "port/system_port_lister.h"
-
-#include <QCoreApplication>
+#include "port/system_ports.h"
 #endif
 
 #include <iostream>
@@ -13,12 +11,7 @@ namespace {
 
 int listPorts() {
 #ifdef BRENMOOR_HAVE_PORT
-    int argc = 1;
-    char name[] = "brenmoor-cli";
-    char* argv[] = {name, nullptr};
-    QCoreApplication app(argc, argv);
-    port::SystemPortLister lister;
-    for (const auto& path : lister.listPorts())
+    for (const auto& path : port::makeSystemPortLister()->listPorts())
         std::cout << path << '\n';
     return kExitSuccess;
 #else

@@ -17,8 +17,7 @@
 #include "gui/editor/info_text_panel.h"
 #include "gui/editor/modbus_config_view.h"
 #include "gui/serial/serial_link.h"
-#include "port/posix_serial_port.h"
-#include "port/system_port_lister.h"
+#include "port/system_ports.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -55,8 +54,8 @@ CMainFrame::CMainFrame(std::unique_ptr<FileDialogs> dialogs)
     : dialogs_(dialogs ? std::move(dialogs) : std::make_unique<QtFileDialogs>()),
       prompter_(std::make_unique<QtPrompter>(this)),
       doc_(new CModbusConfigDoc(*prompter_, *dialogs_, this)),
-      serial_(std::make_unique<SerialLink>(std::make_unique<port::SystemPortLister>(),
-                                           std::make_unique<port::PosixPortOpener>())) {
+      serial_(std::make_unique<SerialLink>(port::makeSystemPortLister(),
+                                           port::makeSystemPortOpener())) {
     registerBuiltInResources();
     setWindowIcon(programIcon());
     setWindowTitle(qtext(msg::AppTitle));

@@ -6,7 +6,6 @@
 #include "gui/app/gui_text.h"
 #include "gui/app/modbus_config_doc.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace brenmoor::gui {
@@ -29,7 +28,7 @@ void CMainFrame::onExportExcel() {
     if (chosen.isEmpty())
         return;
     const QString path = workbookPath(chosen);
-    const std::string localPath = QFile::encodeName(path).toStdString();
+    const std::string localPath = path.toStdString();
     if (QFileInfo::exists(path) &&
         prompter_->ask(formatMessage(msg::WorkbookReplaceQuestion, localPath), Buttons::YesNo) !=
             Answer::Yes)
