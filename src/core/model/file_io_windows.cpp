@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 #include <string>
 #include <utility>
