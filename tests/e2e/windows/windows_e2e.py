@@ -12,6 +12,7 @@ WINEPREFIX and WINESERVER name the prefix and the Wine server
 """
 import json
 import os
+import shutil
 import subprocess
 import sys
 import time
@@ -236,7 +237,8 @@ def case_atomic_save():
 
 CASES = [case_ports, case_transfers, case_long_port_names, case_missing_port, case_atomic_save]
 
-os.makedirs(WORK, exist_ok=True)
+shutil.rmtree(WORK, ignore_errors=True)
+os.makedirs(WORK)
 for case in CASES:
     started = time.monotonic()
     case()
