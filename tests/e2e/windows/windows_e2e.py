@@ -201,6 +201,13 @@ def case_missing_port():
         fail("expected the failure naming COM7, got:\n" + err)
     if os.path.exists(path("y.chg")):
         fail("a failed upload wrote its output")
+    # A device that opens but is no serial port has no device-control block.
+    map_port("COM8", "/dev/null")
+    _, err = windows_cli("upload", "--port", "COM8", "--output", windows_path(path("y.chg")),
+                         expect=1)
+    unmap_port("COM8")
+    if err.splitlines() != ["Error reading the serial port parameters"]:
+        fail("expected the device-control block's failure, got:\n" + err)
 
 
 def case_atomic_save():
