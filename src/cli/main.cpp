@@ -1,6 +1,7 @@
 // brenmoor-cli: scripting and batch commissioning over the core.
 #include "brenmoor_version.h"
 #include "cli/command_registry.h"
+#include "cli/program_console.h"
 
 #include <algorithm>
 #include <iostream>
@@ -16,6 +17,7 @@ std::vector<CommandEntry>& commandRegistry() {
 
 int main(int argc, char** argv) {
     using namespace brenmoor::cli;
+    ProgramConsole console(argc, argv);
     CLI::App app{"brenmoor-cli: configure Corvan-Plus gateways from the command line"};
     app.require_subcommand(1);
     app.set_version_flag("--version", "brenmoor-cli " BRENMOOR_VERSION);
@@ -28,7 +30,7 @@ int main(int argc, char** argv) {
         entry.setup(app, exitCode);
 
     try {
-        app.parse(argc, argv);
+        app.parse(console.argc(), console.argv());
     } catch (const CLI::Success& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {

@@ -1,9 +1,7 @@
 #include "cli/command_registry.h"
 
 #ifdef BRENMOOR_HAVE_PORT
-#include "port/system_port_lister.h"
-
-#include <QCoreApplication>
+#include "port/system_ports.h"
 #endif
 
 #include <algorithm>
@@ -24,16 +22,12 @@ std::string field(std::string text) {
 
 int listPorts() {
 #ifdef BRENMOOR_HAVE_PORT
-    int argc = 1;
-    char name[] = "brenmoor-cli";
-    char* argv[] = {name, nullptr};
-    QCoreApplication app(argc, argv);
-    port::SystemPortLister lister;
     // The name --port takes comes first, so that a script can cut it off
     // at the first tab.
-    for (const PortDescription& port : lister.describePorts())
-        std::cout << port.name << '\t' << field(port.device) << '\t' << field(port.description)
-                  << '\t' << field(port.manufacturer) << '\t' << field(port.serialNumber) << '\n';
+    for (const PortDescription& port : port::makeSystemPortLister()->describePorts())
+        std::cout << port.name << '	' << field(port.device) << '	' << field(port.description)
+                  << '	' << field(port.manufacturer) << '	' << field(port.serialNumber) << '
+';
     return kExitSuccess;
 #else
     std::cerr << "This build has no serial port support.\n";

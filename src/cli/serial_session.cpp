@@ -6,7 +6,7 @@
 #include <iostream>
 
 #ifdef BRENMOOR_HAVE_PORT
-#include "port/posix_serial_port.h"
+#include "port/system_ports.h"
 #endif
 
 namespace brenmoor::cli {
@@ -15,8 +15,8 @@ namespace {
 
 #ifdef BRENMOOR_HAVE_PORT
 PortOpener& commandLineOpener() {
-    static port::PosixPortOpener opener;
-    return opener;
+    static const std::unique_ptr<PortOpener> opener = port::makeSystemPortOpener();
+    return *opener;
 }
 #else
 // Built without the port library: every device fails to open.

@@ -2,6 +2,7 @@
 
 #include "core/serial/port_settings.h"
 #include "core/serial/serial_port.h"
+#include "port/port_queue.h"
 
 #include <cstddef>
 #include <string>
@@ -9,15 +10,12 @@
 
 namespace brenmoor::port {
 
-// The most a port ever reports waiting: the size of the input and output
-// queues the gateway's exchanges were sized for. The kernel keeps its own
-// bounded queue; nothing is buffered on top of it here, so a flood of bytes
-// neither grows memory nor leaves minutes of stale input behind.
-inline constexpr size_t kPortQueueBytes = 4069;
-
 // A terminal device (a serial port, a USB adapter or a pseudo-terminal) on
 // a non-blocking descriptor, behind the core's port interface. Nothing here
-// ever waits for input; only a write waits, briefly, for room.
+// ever waits for input; only a write waits, briefly, for room. The kernel
+// keeps its own bounded queue, of which no more than kPortQueueBytes are
+// ever reported waiting; nothing is buffered on top of it here, so a flood
+// of bytes neither grows memory nor leaves minutes of stale input behind.
 class PosixSerialPort : public SerialPort {
   public:
     // Takes over `fd`, opened and set up by PosixPortOpener; `found` are the

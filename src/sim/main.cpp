@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
     using namespace brenmoor::sim;
     CLI::App app{"brenmoor-gateway-sim: a simulated gateway on a pseudo-terminal"};
     app.set_version_flag("--version", "brenmoor-gateway-sim " BRENMOOR_VERSION);
-    std::string link, loadPath, savePath, mode = "config";
+    std::string link, loadPath, savePath, framesPath, mode = "config";
     std::vector<std::string> faultTexts;
     GatewayOptions options;
     int deviceType = options.deviceType;
@@ -63,6 +63,9 @@ int main(int argc, char** argv) {
         ->check(CLI::Range(0, 10000));
     app.add_option("--load", loadPath, "Start with the configuration of this project file");
     app.add_option("--save", savePath, "Save the configuration to this project file on exit");
+    app.add_option("--frames", framesPath,
+                   "On exit, write every configuration request received to this file, one "
+                   "frame a line in hex");
     app.add_option("--fault", faultTexts,
                    "CODE:OCCURRENCE:none|badsum|negative[:D0[:D1]]|late:MS|miswrite[:BYTE[:MASK]] "
                    "(code in hex, occurrence from 1, 0 = every; miswrite acknowledges a write "
@@ -150,6 +153,15 @@ int main(int argc, char** argv) {
     gateway.run();
     running = nullptr;
 
+    if (!framesPath.empty()) {
+        std::ofstream frames(framesPath, std::ios::trunc);
+        for (const auto& frame : gateway.engine().requests())
+            frames << hexText(frame) << '\n';
+        if (!frames) {
+            std::cerr << "cannot write " << framesPath << '\n';
+            return 1;
+        }
+    }
     if (!savePath.empty()) {
         const auto saved = saveGatewayConfig(gateway.engine().config(), savePath);
         if (!saved) {

@@ -3,6 +3,7 @@
 #include "core/resources/outcome.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <span>
 #include <string>
 #include <vector>
@@ -10,7 +11,12 @@
 namespace brenmoor {
 
 // The framework's message for a failed file operation, naming the file.
+// `errorNumber` is the system's code: errno, or GetLastError() on Windows.
 Outcome fileErrorOutcome(int errorNumber, const std::string& path);
+
+// The program holds every path as UTF-8; this is the path the system's file
+// functions take (wide characters on Windows, the bytes as they are elsewhere).
+std::filesystem::path nativePath(const std::string& path);
 
 // Reads a whole regular file. Anything else (a directory, a device, a FIFO,
 // a terminal) is refused at once, before a byte is read, so that nothing

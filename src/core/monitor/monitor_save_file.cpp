@@ -1,5 +1,6 @@
 #include "core/monitor/monitor_save_file.h"
 
+#include "core/model/file_io.h"
 #include "core/resources/messages_monitor.h"
 #include "core/resources/string_table.h"
 
@@ -19,10 +20,10 @@ Outcome MonitorSaveFile::open(const std::string& path) {
     // A folder opens "successfully" on some systems and then swallows every
     // write; refuse it before trying.
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
+    if (std::filesystem::is_directory(nativePath(path), ec))
         return failure(msg::SaveFileNotOpened, path);
     // Binary, so the CR LF line ends reach the file exactly as written.
-    out_.open(path, std::ios::binary | std::ios::trunc);
+    out_.open(nativePath(path), std::ios::binary | std::ios::trunc);
     if (!out_.is_open())
         return failure(msg::SaveFileNotOpened, path);
     path_ = path;

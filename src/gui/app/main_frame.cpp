@@ -24,8 +24,7 @@
 #include "gui/report/document_commands.h"
 #include "gui/editor/property_grid.h"
 #include "gui/serial/serial_link.h"
-#include "port/posix_serial_port.h"
-#include "port/system_port_lister.h"
+#include "port/system_ports.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -64,8 +63,8 @@ CMainFrame::CMainFrame(std::unique_ptr<FileDialogs> dialogs)
     : dialogs_(dialogs ? std::move(dialogs) : std::make_unique<QtFileDialogs>()),
       prompter_(std::make_unique<QtPrompter>(this)),
       doc_(new CModbusConfigDoc(*prompter_, *dialogs_, this)),
-      serial_(std::make_unique<SerialLink>(std::make_unique<port::SystemPortLister>(),
-                                           std::make_unique<port::PosixPortOpener>())) {
+      serial_(std::make_unique<SerialLink>(port::makeSystemPortLister(),
+                                           port::makeSystemPortOpener())) {
     registerBuiltInResources();
     setWindowIcon(programIcon());
     setWindowTitle(qtext(msg::AppTitle));

@@ -9,7 +9,6 @@
 #include "gui/app/modbus_config_doc.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStatusBar>
 
@@ -33,7 +32,7 @@ void CMainFrame::onExportExcel() {
     if (chosen.isEmpty())
         return;
     const QString path = workbookPath(chosen);
-    const std::string localPath = QFile::encodeName(path).toStdString();
+    const std::string localPath = path.toStdString();
     if (QFileInfo::exists(path) &&
         prompter_->ask(formatMessage(msg::WorkbookReplaceQuestion, localPath), Buttons::YesNo) !=
             Answer::Yes)

@@ -12,10 +12,9 @@
 #include "gui/model/cddevice.h"
 #include "gui/serial/front_port_lister.h"
 #include "gui/serial/serial_link.h"
-#include "port/posix_serial_port.h"
-#include "port/system_port_lister.h"
+#include "port/system_ports.h"
+#include "sim/desktop_gateway.h"
 #include "sim/gateway_config.h"
-#include "sim/pty_gateway.h"
 
 #include <QCommandLineParser>
 #include <QMessageBox>
@@ -26,10 +25,7 @@ CModbusConfigApp::CModbusConfigApp() = default;
 CModbusConfigApp::~CModbusConfigApp() {
     // The window goes first: no dialog may still hold the simulator's port.
     frame_.reset();
-    if (simulator_) {
-        simulator_->stop();
-        simulator_->join();
-    }
+    simulator_.reset();
 }
 
 CModbusConfigApp::Options CModbusConfigApp::parse(const QStringList& arguments) {
@@ -106,7 +102,8 @@ int CModbusConfigApp::start(const Options& options) {
 }
 
 void CModbusConfigApp::setUpSerialLink(const Options& options) {
-    auto lister = std::make_unique<FrontPortLister>(std::make_unique<port::SystemPortLister>());
+    auto lister = std::make_unique<FrontPortLister>(port::makeSystemPortLister());
+    std::unique_ptr<PortOpener> opener = port::makeSystemPortOpener();
     if (options.simulate) {
         // The simulated gateway starts out holding the default configuration,
         // so that a first upload shows something sensible. It plays the
@@ -115,23 +112,23 @@ void CModbusConfigApp::setUpSerialLink(const Options& options) {
         const Project defaults = makeNewProject();
         sim::GatewayOptions gatewayOptions;
         gatewayOptions.mode = sim::GatewayMode::Auto;
-        simulator_ = std::make_unique<sim::PtyGateway>(sim::GatewayEngine(
-            gatewayOptions, sim::configFromStore(defaults.store, defaults.device)));
-        if (simulator_->open()) {
-            simulator_->start();
+        std::string error;
+        simulator_ = sim::startDesktopGateway(
+            sim::GatewayEngine(gatewayOptions,
+                               sim::configFromStore(defaults.store, defaults.device)),
+            error);
+        if (simulator_) {
             lister->addFront(simulator_->devicePath(),
                              std::string(loadString(msg::SimulatorPortDescription)));
+            opener = simulator_->opener(std::move(opener));
         } else {
-            QMessageBox::warning(
-                frame_.get(), qtext(msg::AppTitle),
-                qtext(formatMessage(msg::SimulatorFailed, simulator_->errorText())));
-            simulator_.reset();
+            QMessageBox::warning(frame_.get(), qtext(msg::AppTitle),
+                                 qtext(formatMessage(msg::SimulatorFailed, error)));
         }
     }
     for (const QString& device : options.ports)
         lister->addFront(device.toStdString());
-    frame_->replaceSerialLink(
-        std::make_unique<SerialLink>(std::move(lister), std::make_unique<port::PosixPortOpener>()));
+    frame_->replaceSerialLink(std::make_unique<SerialLink>(std::move(lister), std::move(opener)));
 }
 
 void CModbusConfigApp::selectRequested(const QString& what) {

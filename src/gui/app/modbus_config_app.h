@@ -1,12 +1,10 @@
 #pragma once
 
+#include "sim/desktop_gateway.h"
+
 #include <QStringList>
 
 #include <memory>
-
-namespace brenmoor::sim {
-class PtyGateway;
-}
 
 namespace brenmoor::gui {
 
@@ -49,7 +47,7 @@ class CModbusConfigApp {
 
     CMainFrame* mainFrame() const { return frame_.get(); }
     // The simulated gateway of --simulate, while it runs.
-    sim::PtyGateway* simulator() const { return simulator_.get(); }
+    sim::DesktopGateway* simulator() const { return simulator_.get(); }
 
   private:
     void selectRequested(const QString& what);
@@ -57,7 +55,7 @@ class CModbusConfigApp {
     // in front of the computer's own ports.
     void setUpSerialLink(const Options& options);
 
-    std::unique_ptr<sim::PtyGateway> simulator_;
+    std::unique_ptr<sim::DesktopGateway> simulator_;
     std::unique_ptr<CMainFrame> frame_;
 };
 

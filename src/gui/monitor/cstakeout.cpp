@@ -10,7 +10,6 @@
 #include "gui/monitor/monitor_list_model.h"
 #include "gui/serial/serial_worker.h"
 
-#include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -249,7 +248,7 @@ void CStakeout::onSaveContent() {
             const QString name = dialogs_.monitorSaveFileName(this);
             if (name.isEmpty())
                 return std::nullopt;
-            return QFile::encodeName(name).toStdString();
+            return name.toStdString();
         });
     refreshButtons();
     if (!outcome)

@@ -1,18 +1,28 @@
 #include "temp_dir.h"
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
-#include <stdlib.h>
 
 namespace brenmoor::test {
 
 TempDir::TempDir() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "brenmoor-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr)
-        throw std::runtime_error("cannot create a temporary folder");
-    path_ = pattern;
+    // A fresh random name, taken only when no folder has it yet: the
+    // standard library's way to what mkdtemp does, which Windows lacks.
+    std::random_device random;
+    const std::filesystem::path base = std::filesystem::temp_directory_path();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char name[32];
+        std::snprintf(name, sizeof name, "brenmoor-test-%08x", static_cast<unsigned>(random()));
+        std::error_code ec;
+        if (std::filesystem::create_directory(base / name, ec)) {
+            path_ = base / name;
+            return;
+        }
+    }
+    throw std::runtime_error("cannot create a temporary folder");
 }
 
 TempDir::~TempDir() {

@@ -79,6 +79,10 @@ Outcome fileErrorOutcome(int errorNumber, const std::string& path) {
     return Outcome::failure(id, replacePlaceholder(loadString(id), path));
 }
 
+std::filesystem::path nativePath(const std::string& path) {
+    return std::filesystem::path(path);
+}
+
 Outcome readWholeFile(const std::string& path, std::vector<uint8_t>& bytes, size_t limit) {
     // Without O_NONBLOCK opening a FIFO would wait for a writer; O_NOCTTY
     // keeps a terminal from becoming ours.
