@@ -13,9 +13,10 @@ namespace {
 const std::vector<StringEntry>& mergedTable() {
     static const std::vector<StringEntry> table = [] {
         std::vector<StringEntry> all;
-        for (auto fragment : {modelStrings(), editorStrings(), mappingStrings(), serialStrings(),
-                              monitorStrings(), exportStrings(), guiStrings(),
-                              serialDialogStrings(), compareStrings(), historyStrings()})
+        for (auto fragment :
+             {modelStrings(), editorStrings(), mappingStrings(), serialStrings(), monitorStrings(),
+              exportStrings(), guiStrings(), serialDialogStrings(), compareStrings(),
+              historyStrings(), monitorDiagnosticsStrings()})
             all.insert(all.end(), fragment.begin(), fragment.end());
         return all;
     }();
