@@ -169,15 +169,15 @@ MonitorDiagnostics::statisticsCells(const CommandStatistics& entry) const {
     return {std::to_string(entry.slave),
             std::to_string(entry.start),
             commandText(entry),
+            share,
+            lastValueText(entry),
+            formatName(formatOf(entry.slave, entry.start)),
             std::to_string(entry.states[kStateCorrect]),
             std::to_string(entry.states[kStateAbnormal]),
             exceptions,
             std::to_string(entry.states[kStateError]),
             std::to_string(entry.states[kStateTimeout]),
-            share,
-            lastSeen,
-            formatName(formatOf(entry.slave, entry.start)),
-            lastValueText(entry)};
+            lastSeen};
 }
 
 std::string MonitorDiagnostics::statisticsJson() const {

@@ -51,9 +51,10 @@ class MonitorDiagnostics : public MonitorObserver {
     // Called after every observed read, for a front end to show the change.
     void setListener(std::function<void()> listener) { listener_ = std::move(listener); }
 
-    // The statistics panel's columns: slave, start, command, correct,
-    // abnormal, exceptions ("02: 3, 04: 1"), errors, timeouts, failures
-    // ("25.0 %"), last seen (time of day), type, last value.
+    // The statistics panel's columns, the answers to "does it fail, and what
+    // comes back" first: slave, start, command, failures ("25.0 %"), last
+    // value, type, correct, abnormal, exceptions ("02: 3, 04: 1"), errors,
+    // timeouts, last seen (time of day).
     static constexpr size_t kStatisticsColumns = 12;
     std::array<std::string, kStatisticsColumns>
     statisticsCells(const CommandStatistics& entry) const;

@@ -26,22 +26,24 @@ LocalTime localTime(int64_t wallMs) {
     return local;
 }
 
-} // namespace
-
-std::string wallTimeText(int64_t wallMs) {
+// The moment's fields in the order year, month, day, hour, minute, second,
+// millisecond, as `format` lays them out.
+std::string formatted(int64_t wallMs, const char* format) {
     const LocalTime t = localTime(wallMs);
     char text[48];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d.%03d", t.tm.tm_year + 1900,
-                  t.tm.tm_mon + 1, t.tm.tm_mday, t.tm.tm_hour, t.tm.tm_min, t.tm.tm_sec, t.ms);
+    std::snprintf(text, sizeof text, format, t.tm.tm_year + 1900, t.tm.tm_mon + 1, t.tm.tm_mday,
+                  t.tm.tm_hour, t.tm.tm_min, t.tm.tm_sec, t.ms);
     return text;
 }
 
+} // namespace
+
+std::string wallTimeText(int64_t wallMs) {
+    return formatted(wallMs, "%04d-%02d-%02d %02d:%02d:%02d.%03d");
+}
+
 std::string wallTimeStamp(int64_t wallMs) {
-    const LocalTime t = localTime(wallMs);
-    char text[48];
-    std::snprintf(text, sizeof text, "%04d%02d%02d-%02d%02d%02d-%03d", t.tm.tm_year + 1900,
-                  t.tm.tm_mon + 1, t.tm.tm_mday, t.tm.tm_hour, t.tm.tm_min, t.tm.tm_sec, t.ms);
-    return text;
+    return formatted(wallMs, "%04d%02d%02d-%02d%02d%02d-%03d");
 }
 
 } // namespace brenmoor::monitor

@@ -41,8 +41,6 @@ inline constexpr MessageId PlotWindowMinute{1572};
 inline constexpr MessageId PlotWindowTenMinutes{1573};
 inline constexpr MessageId PlotWindowHour{1574};
 inline constexpr MessageId PlotWindowSession{1575};
-inline constexpr MessageId PlotTimeAxis{1576};
-inline constexpr MessageId PlotValueAxis{1577};
 inline constexpr MessageId PlotPositionLabel{1578};
 
 } // namespace brenmoor::msg

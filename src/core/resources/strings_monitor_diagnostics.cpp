@@ -34,8 +34,6 @@ constexpr StringEntry kEntries[] = {
     {msg::PlotWindowTenMinutes, "10 minutes"},
     {msg::PlotWindowHour, "1 hour"},
     {msg::PlotWindowSession, "Whole session"},
-    {msg::PlotTimeAxis, "Time"},
-    {msg::PlotValueAxis, "Value"},
     {msg::PlotPositionLabel, "Position:"},
 };
 } // namespace

@@ -14,9 +14,11 @@
 #include "port/posix_serial_port.h"
 #include "port/system_port_lister.h"
 #include "sim/gateway_config.h"
+#include "sim/monitor_script.h"
 #include "sim/pty_gateway.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 #include <QMessageBox>
 
 namespace brenmoor::gui {
@@ -46,7 +48,13 @@ CModbusConfigApp::Options CModbusConfigApp::parse(const QStringList& arguments) 
     QCommandLineOption noOpenWorkbook(
         QStringLiteral("no-open-workbook"),
         QStringLiteral("Export Excel writes the workbook without opening it"));
-    parser.addOptions({noSelect, select, simulate, port, noOpenWorkbook});
+    QCommandLineOption simulateRecords(QStringLiteral("simulate-records"), QString(),
+                                       QStringLiteral("file"));
+    simulateRecords.setFlags(QCommandLineOption::HiddenFromHelp);
+    QCommandLineOption simulateFullSpeed(QStringLiteral("simulate-full-speed"));
+    simulateFullSpeed.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions(
+        {noSelect, select, simulate, port, noOpenWorkbook, simulateRecords, simulateFullSpeed});
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Project file to open"),
                                  QStringLiteral("[file.chg]"));
     parser.addHelpOption();
@@ -62,6 +70,8 @@ CModbusConfigApp::Options CModbusConfigApp::parse(const QStringList& arguments) 
     options.openWorkbooks =
         !parser.isSet(noOpenWorkbook) && !qEnvironmentVariableIsSet("BRENMOOR_NO_OPEN");
     options.simulate = parser.isSet(simulate);
+    options.simulateRecords = parser.value(simulateRecords);
+    options.simulateFullSpeed = parser.isSet(simulateFullSpeed);
     options.ports = parser.values(port);
     if (!parser.positionalArguments().isEmpty())
         options.file = parser.positionalArguments().constFirst();
@@ -113,8 +123,23 @@ void CModbusConfigApp::setUpSerialLink(const Options& options) {
         const Project defaults = makeNewProject();
         sim::GatewayOptions gatewayOptions;
         gatewayOptions.mode = sim::GatewayMode::Auto;
-        simulator_ = std::make_unique<sim::PtyGateway>(sim::GatewayEngine(
-            gatewayOptions, sim::configFromStore(defaults.store, defaults.device)));
+        sim::MonitorOptions monitorOptions;
+        if (options.simulateFullSpeed)
+            monitorOptions.recordGapMs = 0;
+        sim::MonitorScript script = sim::defaultMonitorCycle();
+        if (!options.simulateRecords.isEmpty()) {
+            sim::MonitorScript loaded =
+                sim::loadMonitorScript(QFile::encodeName(options.simulateRecords).toStdString());
+            // A script that does not read leaves the default cycle playing.
+            if (loaded.ok())
+                script = std::move(loaded);
+            else
+                qWarning("%s", loaded.error.c_str());
+        }
+        simulator_ = std::make_unique<sim::PtyGateway>(
+            sim::GatewayEngine(gatewayOptions,
+                               sim::configFromStore(defaults.store, defaults.device)),
+            sim::MonitorEngine(monitorOptions, std::move(script)));
         if (simulator_->open()) {
             simulator_->start();
             lister->addFront(simulator_->devicePath());
