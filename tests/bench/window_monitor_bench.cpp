@@ -11,6 +11,7 @@
 
 #include <QListWidget>
 #include <QTabWidget>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
