@@ -140,8 +140,9 @@ int runMonitor(const MonitorArgs& args) {
         limits.durationMs = static_cast<int64_t>(args.seconds * 1000);
 
     SteadyClock clock;
+    // No plot here: no value history.
     monitor::MonitorDiagnostics diagnostics(
-        clock, project ? monitor::ProjectCommands(project->store) : monitor::ProjectCommands{});
+        clock, project ? monitor::ProjectCommands(project->store) : monitor::ProjectCommands{}, 0);
     if (!args.logPath.empty())
         if (const Outcome logging = diagnostics.logTo(args.logPath); !logging) {
             std::cerr << logging.message() << '\n';

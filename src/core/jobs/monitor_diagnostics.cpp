@@ -20,9 +20,10 @@ constexpr uint64_t kPruneStepBytes = 1 << 20;
 
 } // namespace
 
-MonitorDiagnostics::MonitorDiagnostics(Clock& clock, ProjectCommands commands)
-    : clock_(clock), commands_(std::move(commands)), statistics_(commands_), startMs_(clock.now()),
-      startWallMs_(clock.wallClockMs()) {}
+MonitorDiagnostics::MonitorDiagnostics(Clock& clock, ProjectCommands commands,
+                                       size_t historyCapacity)
+    : clock_(clock), commands_(std::move(commands)), statistics_(commands_),
+      history_(historyCapacity), startMs_(clock.now()), startWallMs_(clock.wallClockMs()) {}
 
 Outcome MonitorDiagnostics::logTo(const std::string& path) {
     folder_.reset();

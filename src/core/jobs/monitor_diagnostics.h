@@ -29,7 +29,10 @@ namespace brenmoor::monitor {
 // go backwards whatever the calendar clock does.
 class MonitorDiagnostics : public MonitorObserver {
   public:
-    MonitorDiagnostics(Clock& clock, ProjectCommands commands);
+    // `historyCapacity` responses are kept for a plot; 0 for a front end
+    // that draws none (the command line), so its memory does not grow.
+    MonitorDiagnostics(Clock& clock, ProjectCommands commands,
+                       size_t historyCapacity = ValueHistory::kCapacity);
     MonitorDiagnostics(const MonitorDiagnostics&) = delete;
     MonitorDiagnostics& operator=(const MonitorDiagnostics&) = delete;
 
