@@ -1,7 +1,10 @@
 #include "cli/command_registry.h"
+#include "cli/project_io.h"
 #include "cli/serial_session.h"
 
+#include "core/jobs/monitor_diagnostics.h"
 #include "core/jobs/monitor_driver.h"
+#include "core/model/file_io.h"
 #include "core/monitor/monitor_answer.h"
 #include "core/monitor/monitor_session.h"
 #include "core/serial/clock.h"
@@ -10,6 +13,7 @@
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <span>
 
 namespace brenmoor::cli {
 namespace {
@@ -72,7 +76,25 @@ struct MonitorArgs {
     size_t rows = 0;
     double seconds = 0;
     std::string send;
+    std::string projectPath;
+    std::string logPath;
+    std::string statsPath;
+
+    bool diagnosing() const {
+        return !projectPath.empty() || !logPath.empty() || !statsPath.empty();
+    }
 };
+
+// What --stats writes, at the end of the run; false when it could not be
+// written (the message is printed).
+bool writeStatistics(const monitor::MonitorDiagnostics& diagnostics, const std::string& path) {
+    const std::string json = diagnostics.statisticsJson();
+    const Outcome written = writeFileAtomically(
+        path, std::span(reinterpret_cast<const uint8_t*>(json.data()), json.size()));
+    if (!written)
+        std::cerr << written.message() << '\n';
+    return written.ok();
+}
 
 int runMonitor(const MonitorArgs& args) {
     // Send's input is checked before the port opens, so a refused text
@@ -88,6 +110,15 @@ int runMonitor(const MonitorArgs& args) {
             std::cerr << input.outcome.message() << '\n';
             return kExitFailed;
         }
+    }
+
+    // The project names and reads the records; a file that does not open
+    // stops the run before the gateway is touched.
+    std::optional<Project> project;
+    if (!args.projectPath.empty()) {
+        project = openProjectOrReport(args.projectPath);
+        if (!project)
+            return kExitFailed;
     }
 
     SerialSession opened = openMonitorSession(args.device);
@@ -108,16 +139,34 @@ int runMonitor(const MonitorArgs& args) {
     if (args.seconds > 0)
         limits.durationMs = static_cast<int64_t>(args.seconds * 1000);
 
-    InterruptScope interrupts;
     SteadyClock clock;
+    // No plot here: no value history.
+    monitor::MonitorDiagnostics diagnostics(
+        clock, project ? monitor::ProjectCommands(project->store) : monitor::ProjectCommands{}, 0);
+    if (!args.logPath.empty())
+        if (const Outcome logging = diagnostics.logTo(args.logPath); !logging) {
+            std::cerr << logging.message() << '\n';
+            return kExitFailed;
+        }
+
+    InterruptScope interrupts;
     MonitorDriver driver(session, clock);
+    if (args.diagnosing())
+        driver.setObserver(&diagnostics);
     RowPrinter printer;
     driver.run(
         *opened.port, limits, send, [] { return interrupted != 0; },
         [&printer](const MonitorStep& step) { printer(step); });
     session.stopSaving();
     opened.port->closePort();
-    return printer.ok() ? kExitSuccess : kExitFailed;
+    bool ok = printer.ok();
+    if (!diagnostics.logState()) {
+        std::cerr << diagnostics.logState().message() << '\n';
+        ok = false;
+    }
+    if (!args.statsPath.empty())
+        ok = writeStatistics(diagnostics, args.statsPath) && ok;
+    return ok ? kExitSuccess : kExitFailed;
 }
 
 const RegisterCommand registration{
@@ -137,8 +186,13 @@ const RegisterCommand registration{
             "listed, and answered with the write request instead of the continue byte. When\n"
             "none comes, \"Reading the serial failure!\" is printed, the run goes on and exits 1.\n"
             "\n"
+            "--project names the records by the project's commands and reads their values by\n"
+            "the commands' function codes and byte swap; --log writes every record read (shown,\n"
+            "hidden or of an unknown state) as CSV while the run goes on; --stats writes the\n"
+            "statistics per slave and starting address as JSON at the end.\n"
+            "\n"
             "Exit status: 0 the run reached its end; 1 a message was printed (port, Send, save\n"
-            "file); 2 usage error.");
+            "file, project, log, statistics); 2 usage error.");
         auto args = std::make_shared<MonitorArgs>();
         cmd->add_option("--port", args->device, "Serial device, e.g. /dev/ttyUSB0")->required();
         cmd->add_option("--save", args->savePath, "Save the shown records to this text file");
@@ -149,6 +203,11 @@ const RegisterCommand registration{
         cmd->add_option("--send", args->send,
                         "Write bytes into the output area once: ADDR:DATA, e.g. "
                         "4000:\"00 01 02 03\"");
+        cmd->add_option("--project", args->projectPath,
+                        "Name and decode the records by this project's commands (.chg)");
+        cmd->add_option("--log", args->logPath, "Write every record read to this CSV file");
+        cmd->add_option("--stats", args->statsPath,
+                        "Write the statistics per command to this JSON file at the end");
         cmd->callback([args, &exitCode] { exitCode = runMonitor(*args); });
     }};
 

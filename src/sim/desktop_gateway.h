@@ -2,6 +2,7 @@
 
 #include "core/serial/port_settings.h"
 #include "sim/gateway_engine.h"
+#include "sim/monitor_engine.h"
 
 #include <memory>
 #include <string>
@@ -23,6 +24,7 @@ class DesktopGateway {
 
 // Starts the gateway: on a pseudo-terminal where the system has them, inside
 // the program elsewhere. Null, with `error` set, when it cannot start.
-std::unique_ptr<DesktopGateway> startDesktopGateway(GatewayEngine engine, std::string& error);
+std::unique_ptr<DesktopGateway> startDesktopGateway(GatewayEngine engine, MonitorEngine monitor,
+                                                    std::string& error);
 
 } // namespace brenmoor::sim

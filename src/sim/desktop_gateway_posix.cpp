@@ -10,7 +10,8 @@ namespace {
 // opener opens like any serial device.
 class PtyDesktopGateway : public DesktopGateway {
   public:
-    explicit PtyDesktopGateway(GatewayEngine engine) : gateway_(std::move(engine)) {}
+    PtyDesktopGateway(GatewayEngine engine, MonitorEngine monitor)
+        : gateway_(std::move(engine), std::move(monitor)) {}
 
     bool start(std::string& error) {
         if (!gateway_.open()) {
@@ -32,8 +33,9 @@ class PtyDesktopGateway : public DesktopGateway {
 
 } // namespace
 
-std::unique_ptr<DesktopGateway> startDesktopGateway(GatewayEngine engine, std::string& error) {
-    auto gateway = std::make_unique<PtyDesktopGateway>(std::move(engine));
+std::unique_ptr<DesktopGateway> startDesktopGateway(GatewayEngine engine, MonitorEngine monitor,
+                                                    std::string& error) {
+    auto gateway = std::make_unique<PtyDesktopGateway>(std::move(engine), std::move(monitor));
     if (!gateway->start(error))
         return nullptr;
     return gateway;

@@ -11,8 +11,8 @@ namespace {
 // under a name no COM port has.
 class InProcessDesktopGateway : public DesktopGateway {
   public:
-    explicit InProcessDesktopGateway(GatewayEngine engine)
-        : gateway_("SIMULATED", std::move(engine), clock_) {}
+    InProcessDesktopGateway(GatewayEngine engine, MonitorEngine monitor)
+        : gateway_("SIMULATED", std::move(engine), clock_, std::move(monitor)) {}
 
     const std::string& devicePath() const override { return gateway_.devicePath(); }
     std::unique_ptr<PortOpener> opener(std::unique_ptr<PortOpener> system) override {
@@ -26,8 +26,9 @@ class InProcessDesktopGateway : public DesktopGateway {
 
 } // namespace
 
-std::unique_ptr<DesktopGateway> startDesktopGateway(GatewayEngine engine, std::string&) {
-    return std::make_unique<InProcessDesktopGateway>(std::move(engine));
+std::unique_ptr<DesktopGateway> startDesktopGateway(GatewayEngine engine, MonitorEngine monitor,
+                                                    std::string&) {
+    return std::make_unique<InProcessDesktopGateway>(std::move(engine), std::move(monitor));
 }
 
 } // namespace brenmoor::sim

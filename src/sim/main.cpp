@@ -33,11 +33,19 @@ answer; an unanswered record is sent again every --answer-timeout ms, at most
 --resends times, and then skipped. Records, answers and writes are logged to
 standard error or to --log FILE.
 
+--full-speed puts each record on the line as soon as the answer to the last
+one is in (records back to back at 115200 baud).
+
 --records FILE holds one record per line ('#' starts a comment):
   STATE SLAVE START [DATA...]
 STATE: 0-255 or ok (0), abnormal (1), error (2), timeout (3), hidden (255);
-SLAVE and START in decimal; DATA: bytes as two hex digits, or out:ADDR:N for
-N bytes of the output area from hex ADDR as they are when the record is sent.
+several joined by '/' are taken in turn, one each time the record is sent
+(ok/ok/abnormal:02/timeout; abnormal:CC sends exception code CC in hex).
+SLAVE and START in decimal; SLAVE may be a range A-B (one record per slave).
+DATA: bytes as two hex digits; out:ADDR:N for N bytes of the output area from
+hex ADDR as they are when the record is sent; inc:HHHH:STEP a 16-bit word from
+hex HHHH, STEP more each time; sine:AMP:PERIOD a signed 16-bit sine wave;
+rand:N N bytes that change each time.
 The records repeat in a cycle. Without --records the gateway reports this
 cycle (--print-records prints it):
 )";
@@ -88,10 +96,15 @@ int main(int argc, char** argv) {
     app.add_option("--resends", monitorOptions.maxResends,
                    "Monitor: times an unanswered record is sent again")
         ->check(CLI::Range(0, 1000));
+    bool fullSpeed = false;
+    app.add_flag("--full-speed", fullSpeed,
+                 "Monitor: the next record as soon as the answer is in (as --record-gap 0)");
     app.add_flag("--print-records", printRecords, "Print the default monitor cycle and exit");
     app.footer(std::string(kMonitorHelp) + std::string(defaultMonitorCycleText()));
     CLI11_PARSE(app, argc, argv);
     options.deviceType = static_cast<uint8_t>(deviceType);
+    if (fullSpeed)
+        monitorOptions.recordGapMs = 0;
     if (printRecords) {
         std::cout << defaultMonitorCycleText();
         return 0;

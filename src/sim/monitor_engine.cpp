@@ -4,6 +4,7 @@
 #include "core/monitor/monitor_record.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace brenmoor::sim {
@@ -39,6 +40,7 @@ MonitorEngine::MonitorEngine(MonitorOptions options, MonitorScript script, Monit
     // A script that failed to parse still leaves a gateway that reports.
     if (records_.empty())
         records_ = defaultMonitorCycle().records;
+    sends_.assign(records_.size(), 0);
 }
 
 void MonitorEngine::note(const std::string& line) const {
@@ -53,19 +55,62 @@ void MonitorEngine::restart(int64_t nowMs) {
     nextAt_ = nowMs + options_.recordGapMs;
 }
 
-std::vector<uint8_t> MonitorEngine::encodeCurrent() const {
+void MonitorEngine::appendItem(const ScriptData& item, uint64_t send, size_t position,
+                               std::vector<uint8_t>& data) const {
+    auto word = [&data](uint16_t value) {
+        data.push_back(static_cast<uint8_t>(value >> 8));
+        data.push_back(static_cast<uint8_t>(value & 0xFF));
+    };
+    switch (item.kind) {
+    case ScriptData::Kind::Output: {
+        const auto first = output_.begin() + (item.address - kOutputAreaFirst);
+        data.insert(data.end(), first, first + item.count);
+        break;
+    }
+    case ScriptData::Kind::Counter:
+        word(static_cast<uint16_t>(item.first + static_cast<int64_t>(item.step) *
+                                                    static_cast<int64_t>(send % 65536)));
+        break;
+    case ScriptData::Kind::Sine: {
+        constexpr double kTurn = 6.283185307179586;
+        const double phase = kTurn * static_cast<double>(send % item.period) / item.period;
+        word(static_cast<uint16_t>(
+            static_cast<int16_t>(std::lround(item.amplitude * std::sin(phase)))));
+        break;
+    }
+    case ScriptData::Kind::Random: {
+        // A fixed function of where and when, so runs repeat exactly.
+        uint64_t x = (send + 1) * 0x9E3779B97F4A7C15ull ^ (index_ + 1) * 0xBF58476D1CE4E5B9ull ^
+                     (position + 1) * 0x94D049BB133111EBull;
+        for (uint8_t i = 0; i < item.count; ++i) {
+            x ^= x >> 31;
+            x *= 0xBF58476D1CE4E5B9ull;
+            x ^= x >> 29;
+            data.push_back(static_cast<uint8_t>(x >> 56));
+        }
+        break;
+    }
+    default:
+        data.push_back(item.byte);
+        break;
+    }
+}
+
+std::vector<uint8_t> MonitorEngine::encodeCurrent() {
     const ScriptRecord& script = records_[index_];
+    const uint64_t send = sends_[index_]++;
     monitor::MonitorRecord record;
-    record.state = script.state;
+    ScriptState state{script.state, std::nullopt};
+    if (!script.pattern.empty())
+        state = script.pattern[send % script.pattern.size()];
+    record.state = state.state;
     record.slaveAddress = script.slaveAddress;
     record.startingAddress = script.startingAddress;
-    for (const auto& item : script.data) {
-        if (!item.fromOutput) {
-            record.data.push_back(item.byte);
-            continue;
-        }
-        const auto first = output_.begin() + (item.address - kOutputAreaFirst);
-        record.data.insert(record.data.end(), first, first + item.count);
+    if (state.exception) {
+        record.data.push_back(*state.exception);
+    } else if (script.pattern.empty() || state.state != monitor::kStateTimeout) {
+        for (size_t i = 0; i < script.data.size(); ++i)
+            appendItem(script.data[i], send, i, record.data);
     }
     record.dataCount = static_cast<uint8_t>(record.data.size());
     return monitor::encodeRecord(record);

@@ -13,7 +13,8 @@ namespace brenmoor::sim {
 
 struct MonitorOptions {
     // Pause between an answer and the next record, the time a gateway takes
-    // to poll its next Modbus slave.
+    // to poll its next Modbus slave; 0 puts the next record on the line as
+    // soon as the answer is in (full speed).
     int recordGapMs = 150;
     // How long a record waits for its answer before it is sent again, and
     // how often it is sent again before the gateway gives up on it.
@@ -58,7 +59,11 @@ class MonitorEngine {
     void note(const std::string& line) const;
 
   private:
-    std::vector<uint8_t> encodeCurrent() const;
+    // The current record as it goes out now; its data items that change
+    // move on one send.
+    std::vector<uint8_t> encodeCurrent();
+    void appendItem(const ScriptData& item, uint64_t send, size_t position,
+                    std::vector<uint8_t>& data) const;
     void answered(const std::string& line, int64_t nowMs);
     void applyWrite(uint16_t address, std::span<const uint8_t> data);
     void moveOn(int64_t nextAtMs);
@@ -69,7 +74,8 @@ class MonitorEngine {
     OutputArea output_{};
 
     size_t index_ = 0;
-    std::vector<uint8_t> sent_; // the record waiting for its answer
+    std::vector<uint64_t> sends_; // per record: how often it went out (resends aside)
+    std::vector<uint8_t> sent_;   // the record waiting for its answer
     bool awaiting_ = false;
     int resends_ = 0;
     int64_t nextAt_ = 0;

@@ -30,6 +30,11 @@ void MonitorDriver::answer(SerialPort* port, const MonitorStep& step) {
         port->writeBytes(step.answer);
 }
 
+void MonitorDriver::observed(std::span<const uint8_t> bytes, const MonitorStep& step) {
+    if (observer_ && !bytes.empty())
+        observer_->observe(bytes, step, clock_.now());
+}
+
 TickResult MonitorDriver::tick(SerialPort* port) {
     TickResult result;
     if (!port || !port->isOpen()) {
@@ -44,6 +49,7 @@ TickResult MonitorDriver::tick(SerialPort* port) {
         return result;
     result.step = session_.tick(bytes);
     answer(port, result.step);
+    observed(bytes, result.step);
     return result;
 }
 
@@ -80,6 +86,7 @@ MonitorStep MonitorDriver::answerSend(SerialPort* port, const SendRecord& record
     }
     MonitorStep step = session_.send(record.polled, record.request);
     answer(port, step);
+    observed(record.polled, step);
     return step;
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,17 @@ struct SendRecord {
 struct MonitorRunLimits {
     std::optional<size_t> rows;        // after this many shown rows
     std::optional<int64_t> durationMs; // after this long
+};
+
+// Sees every read of the monitor that brought bytes, shown or not, answered
+// or not, with what the session made of it and when (the driver's clock):
+// the log and the statistics are built from these. It only watches: the
+// list, the answers and the save file are the session's alone.
+class MonitorObserver {
+  public:
+    virtual ~MonitorObserver() = default;
+    virtual void observe(std::span<const uint8_t> bytes, const MonitorStep& step,
+                         int64_t nowMs) = 0;
 };
 
 // The I/O monitor's port side, for the dialog and the command line alike:
@@ -85,11 +97,17 @@ class MonitorDriver {
              const std::function<bool()>& stopRequested,
              const std::function<void(const MonitorStep&)>& show);
 
+    // Nothing watches by default; the observer must outlive the driver or
+    // be taken away first.
+    void setObserver(MonitorObserver* observer) { observer_ = observer; }
+
   private:
     void answer(SerialPort* port, const MonitorStep& step);
+    void observed(std::span<const uint8_t> bytes, const MonitorStep& step);
 
     MonitorSession& session_;
     Clock& clock_;
+    MonitorObserver* observer_ = nullptr;
 };
 
 // Reads what waits at `port` now, at most one record's worth; empty when

@@ -16,7 +16,8 @@ const std::vector<StringEntry>& mergedTable() {
         for (auto fragment :
              {modelStrings(), editorStrings(), mappingStrings(), serialStrings(), monitorStrings(),
               exportStrings(), guiStrings(), serialDialogStrings(), compareStrings(),
-              historyStrings(), documentStrings(), desktopStrings()})
+              historyStrings(), documentStrings(), desktopStrings(),
+              monitorDiagnosticsStrings()})
             all.insert(all.end(), fragment.begin(), fragment.end());
         return all;
     }();

@@ -13,6 +13,10 @@ class Clock {
     // Milliseconds since an arbitrary start; only differences mean anything.
     virtual int64_t now() = 0;
     virtual void sleepMs(int ms) = 0;
+    // Milliseconds since 1970 on the computer's calendar clock: what a log
+    // writes next to a record. The system's by default; a test clock gives
+    // its own.
+    virtual int64_t wallClockMs();
 };
 
 // The computer's monotonic clock and real sleeps.

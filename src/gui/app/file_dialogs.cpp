@@ -3,6 +3,7 @@
 #include "core/resources/messages_export.h"
 #include "core/resources/messages_gui.h"
 #include "core/resources/messages_monitor.h"
+#include "core/resources/messages_monitor_diagnostics.h"
 #include "gui/app/gui_text.h"
 
 #include <QDesktopServices>
@@ -71,6 +72,15 @@ QString QtFileDialogs::workbookSaveFileName(QWidget* parent) {
     dialog.setNameFilter(qtext(msg::ExcelFileFilter));
     // Export Excel asks itself, once it knows the full name.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    return chosenFile(dialog);
+}
+
+QString FileDialogs::logExportFileName(QWidget* parent) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(qtext(msg::LogExportFileType));
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
     return chosenFile(dialog);
 }
 

@@ -23,6 +23,9 @@ class FileDialogs {
     // the extension and asks before replacing a file, so that it asks about
     // the name it really writes.
     virtual QString workbookSaveFileName(QWidget* parent) = 0;
+    // The monitor's session log, exported as CSV. The real dialog unless a
+    // test answers it; it asks before an existing file is overwritten.
+    virtual QString logExportFileName(QWidget* parent);
     // A workbook just written, left open for the user in whatever the
     // desktop opens workbooks with. Nothing by default.
     virtual void openWorkbook(const QString& path) { (void)path; }

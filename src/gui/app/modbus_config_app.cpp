@@ -15,6 +15,7 @@
 #include "port/system_ports.h"
 #include "sim/desktop_gateway.h"
 #include "sim/gateway_config.h"
+#include "sim/monitor_script.h"
 
 #include <QCommandLineParser>
 #include <QMessageBox>
@@ -43,7 +44,13 @@ CModbusConfigApp::Options CModbusConfigApp::parse(const QStringList& arguments) 
     QCommandLineOption noOpenWorkbook(
         QStringLiteral("no-open-workbook"),
         QStringLiteral("Export Excel writes the workbook without opening it"));
-    parser.addOptions({noSelect, select, simulate, port, noOpenWorkbook});
+    QCommandLineOption simulateRecords(QStringLiteral("simulate-records"), QString(),
+                                       QStringLiteral("file"));
+    simulateRecords.setFlags(QCommandLineOption::HiddenFromHelp);
+    QCommandLineOption simulateFullSpeed(QStringLiteral("simulate-full-speed"));
+    simulateFullSpeed.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions(
+        {noSelect, select, simulate, port, noOpenWorkbook, simulateRecords, simulateFullSpeed});
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Project file to open"),
                                  QStringLiteral("[file.chg]"));
     parser.addHelpOption();
@@ -59,6 +66,8 @@ CModbusConfigApp::Options CModbusConfigApp::parse(const QStringList& arguments) 
     options.openWorkbooks =
         !parser.isSet(noOpenWorkbook) && !qEnvironmentVariableIsSet("BRENMOOR_NO_OPEN");
     options.simulate = parser.isSet(simulate);
+    options.simulateRecords = parser.value(simulateRecords);
+    options.simulateFullSpeed = parser.isSet(simulateFullSpeed);
     options.ports = parser.values(port);
     if (!parser.positionalArguments().isEmpty())
         options.file = parser.positionalArguments().constFirst();
@@ -112,11 +121,23 @@ void CModbusConfigApp::setUpSerialLink(const Options& options) {
         const Project defaults = makeNewProject();
         sim::GatewayOptions gatewayOptions;
         gatewayOptions.mode = sim::GatewayMode::Auto;
+        sim::MonitorOptions monitorOptions;
+        if (options.simulateFullSpeed)
+            monitorOptions.recordGapMs = 0;
+        sim::MonitorScript script = sim::defaultMonitorCycle();
+        if (!options.simulateRecords.isEmpty()) {
+            sim::MonitorScript loaded = sim::loadMonitorScript(options.simulateRecords.toStdString());
+            // A script that does not read leaves the default cycle playing.
+            if (loaded.ok())
+                script = std::move(loaded);
+            else
+                qWarning("%s", loaded.error.c_str());
+        }
         std::string error;
         simulator_ = sim::startDesktopGateway(
             sim::GatewayEngine(gatewayOptions,
                                sim::configFromStore(defaults.store, defaults.device)),
-            error);
+            sim::MonitorEngine(monitorOptions, std::move(script)), error);
         if (simulator_) {
             lister->addFront(simulator_->devicePath(),
                              std::string(loadString(msg::SimulatorPortDescription)));

@@ -18,6 +18,9 @@ class CMainFrame;
 //   --no-select-device   skip the Select Device dialog as if OK was chosen
 //   --select <item>      select a tree item after start-up: "fieldbus",
 //                        "subnet", "node N" or "command N" (1-based)
+//   --simulate-records <file>  the simulated gateway's monitor plays this
+//                        record script
+//   --simulate-full-speed  ... and reports its records back to back
 //
 // Shown in --help:
 //   --simulate           a simulated gateway for this run, first in the port
@@ -31,6 +34,8 @@ class CModbusConfigApp {
         bool selectDevice = true;
         QString select;
         bool simulate = false;
+        QString simulateRecords;
+        bool simulateFullSpeed = false;
         bool openWorkbooks = true;
         QStringList ports;
     };

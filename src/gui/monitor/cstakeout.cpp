@@ -150,9 +150,15 @@ void CStakeout::buildLayout() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(du.width(7), du.height(13), du.width(7), du.height(7));
     layout->setSpacing(du.height(4));
-    layout->addWidget(list_, 1);
+    listRow_ = new QHBoxLayout;
+    listRow_->addWidget(list_, 1);
+    layout->addLayout(listRow_, 1);
     layout->addLayout(addressRow);
     layout->addLayout(dataRow);
+}
+
+void CStakeout::addSidePanel(QWidget* panel) {
+    listRow_->addWidget(panel, 1);
 }
 
 bool CStakeout::openMonitor() {

@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 class QTableView;
@@ -54,6 +55,11 @@ class CStakeout : public QDialog {
     void onSend();
     void onSaveContent();
     void onStopDisplaying();
+
+    // Room for a panel beside the list (the diagnostics), and the driver it
+    // watches.
+    void addSidePanel(QWidget* panel);
+    monitor::MonitorDriver& driver() { return driver_; }
 
     const monitor::MonitorSession& session() const { return session_; }
     bool portOpen() const { return port_ != nullptr; }
@@ -99,6 +105,7 @@ class CStakeout : public QDialog {
     QTimer* timer_ = nullptr;
     MonitorListModel* model_ = nullptr;
     QTableView* list_ = nullptr;
+    QHBoxLayout* listRow_ = nullptr;
     QLineEdit* address_ = nullptr;
     QLineEdit* data_ = nullptr;
     QPushButton* save_ = nullptr;

@@ -164,3 +164,42 @@ TEST(MonitorEngineDefaults, AnEmptyScriptFallsBackToTheDefaultCycle) {
 
 } // namespace
 } // namespace brenmoor::sim
+
+namespace brenmoor::sim {
+namespace {
+
+TEST_F(MonitorEngineTest, PatternsAndChangingValuesMoveOnWithEachSendNotWithResends) {
+    auto gateway = engine("ok/abnormal:03/timeout 5 16 inc:fffe:1 sine:100:4\n");
+    int64_t now = 100;
+    auto next = [&] {
+        const Bytes sent = gateway.due(now);
+        gateway.receive(kContinue, now + 1);
+        now += 1 + 100;
+        return sent;
+    };
+    EXPECT_EQ(next(), (Bytes{0x00, 0x05, 0x00, 0x10, 0x04, 0xff, 0xfe, 0x00, 0x00}));
+    EXPECT_EQ(next(), (Bytes{0x01, 0x05, 0x00, 0x10, 0x01, 0x03})) << "the code instead of data";
+    EXPECT_EQ(next(), (Bytes{0x03, 0x05, 0x00, 0x10, 0x00})) << "a timeout carries nothing";
+    // The fourth send: the counter wrapped, the sine at its low point.
+    const Bytes fourth{0x00, 0x05, 0x00, 0x10, 0x04, 0x00, 0x01, 0xff, 0x9c};
+    EXPECT_EQ(gateway.due(now), fourth);
+    EXPECT_EQ(gateway.due(now + kOptions.answerTimeoutMs), fourth) << "a resend is the same record";
+}
+
+TEST_F(MonitorEngineTest, RandomBytesDifferEachSendAndRepeatEachRun) {
+    auto first = engine("ok 1 0 rand:4\nok 2 0 rand:4\n");
+    auto second = engine("ok 1 0 rand:4\nok 2 0 rand:4\n");
+    std::vector<Bytes> a, b;
+    for (int64_t now = 100; a.size() < 4; now += 200) {
+        a.push_back(first.due(now));
+        b.push_back(second.due(now));
+        first.receive(kContinue, now + 1);
+        second.receive(kContinue, now + 1);
+    }
+    EXPECT_EQ(a, b);
+    EXPECT_NE(a[0], a[2]) << "the same record, sent again later";
+    EXPECT_NE(Bytes(a[0].begin() + 5, a[0].end()), Bytes(a[1].begin() + 5, a[1].end()));
+}
+
+} // namespace
+} // namespace brenmoor::sim

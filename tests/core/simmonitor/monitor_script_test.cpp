@@ -147,3 +147,54 @@ TEST(MonitorScriptTest, DefaultCycleShowsEveryTextOfTheMonitor) {
 
 } // namespace
 } // namespace brenmoor::sim
+
+namespace brenmoor::sim {
+namespace {
+
+TEST(MonitorScriptTest, PatternsSlaveRangesAndChangingData) {
+    const auto script =
+        parseMonitorScript("ok/ok/abnormal:2/timeout 1-3 100 inc:0010:-1 sine:100:4 "
+                           "rand:3 out:4000:2\n");
+    ASSERT_TRUE(script.ok()) << script.error;
+    ASSERT_EQ(script.records.size(), 3u);
+    EXPECT_EQ(script.records[2].slaveAddress, 3);
+    const auto& record = script.records[0];
+    EXPECT_EQ(record.state, 0);
+    EXPECT_EQ(record.pattern,
+              (std::vector<ScriptState>{{0, {}}, {0, {}}, {1, uint8_t{2}}, {3, {}}}));
+    EXPECT_EQ(record.dataSize(), 2u + 2u + 3u + 2u);
+    EXPECT_EQ(record.data[0].kind, ScriptData::Kind::Counter);
+    EXPECT_EQ(record.data[0].first, 0x10);
+    EXPECT_EQ(record.data[0].step, -1);
+    EXPECT_TRUE(parseMonitorScript("ok 5 16").records[0].pattern.empty());
+}
+
+TEST(MonitorScriptTest, NewFormsNameWhatIsWrong) {
+    struct Case {
+        std::string line;
+        std::string why;
+    };
+    const Case cases[] = {
+        {"ok/fine 5 16", "unknown state 'fine'"},
+        {"ok/ 5 16", "unknown state ''"},
+        {"ok:02 5 16", "unknown state 'ok:02'"},
+        {"abnormal:100 5 16", "unknown state 'abnormal:100'"},
+        {"ok 5-3 16", "slave address '5-3' is not 0-255"},
+        {"ok 1-256 16", "slave address '1-256' is not 0-255"},
+        {"ok 5 16 inc:10000:1", "'inc:10000:1' is not inc:HHHH:STEP"},
+        {"ok 5 16 inc:0:1:2", "'inc:0:1:2' is not inc:HHHH:STEP"},
+        {"ok 5 16 sine:100:0", "'sine:100:0' is not sine:AMP:PERIOD"},
+        {"ok 5 16 sine:40000:4", "'sine:40000:4' is not sine:AMP:PERIOD"},
+        {"ok 5 16 rand:0", "'rand:0' is not rand:N"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(parseMonitorScript(c.line).error, "line 1: " + c.why) << c.line;
+
+    std::string many;
+    for (int i = 0; i < 257; ++i)
+        many += "ok 0-255 1\n";
+    EXPECT_EQ(parseMonitorScript(many).error, "line 257: more than 65536 records");
+}
+
+} // namespace
+} // namespace brenmoor::sim

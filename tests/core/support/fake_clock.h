@@ -15,6 +15,10 @@ class FakeClock : public Clock {
         now_ += ms;
         slept_ += ms;
     }
+    // A calendar clock that runs with now(), from a fixed moment
+    // (2024-05-01 12:00:00 UTC), so logs written on it are the same every run.
+    static constexpr int64_t kWallStartMs = 1714564800000;
+    int64_t wallClockMs() override { return kWallStartMs + now_; }
     void advance(int64_t ms) { now_ += ms; }
     int64_t totalSlept() const { return slept_; }
 
