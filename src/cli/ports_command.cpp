@@ -25,9 +25,8 @@ int listPorts() {
     // The name --port takes comes first, so that a script can cut it off
     // at the first tab.
     for (const PortDescription& port : port::makeSystemPortLister()->describePorts())
-        std::cout << port.name << '	' << field(port.device) << '	' << field(port.description)
-                  << '	' << field(port.manufacturer) << '	' << field(port.serialNumber) << '
-';
+        std::cout << port.name << '\t' << field(port.device) << '\t' << field(port.description)
+                  << '\t' << field(port.manufacturer) << '\t' << field(port.serialNumber) << '\n';
     return kExitSuccess;
 #else
     std::cerr << "This build has no serial port support.\n";

@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+#include <type_traits>
+
 namespace brenmoor::port {
 
 namespace {
@@ -21,8 +23,7 @@ class ApplicationPortLister : public PortLister {
     }
 
   private:
-    template <typename List>
-    static auto withApplication(List list) {
+    template <typename List> static std::invoke_result_t<List> withApplication(List list) {
         if (QCoreApplication::instance() != nullptr)
             return list();
         int argc = 1;

@@ -21,8 +21,8 @@
 #include "gui/editor/configuration_tree_widget.h"
 #include "gui/editor/info_text_panel.h"
 #include "gui/editor/modbus_config_view.h"
-#include "gui/report/document_commands.h"
 #include "gui/editor/property_grid.h"
+#include "gui/report/document_commands.h"
 #include "gui/serial/serial_link.h"
 #include "port/system_ports.h"
 

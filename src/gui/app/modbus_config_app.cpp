@@ -126,7 +126,8 @@ void CModbusConfigApp::setUpSerialLink(const Options& options) {
             monitorOptions.recordGapMs = 0;
         sim::MonitorScript script = sim::defaultMonitorCycle();
         if (!options.simulateRecords.isEmpty()) {
-            sim::MonitorScript loaded = sim::loadMonitorScript(options.simulateRecords.toStdString());
+            sim::MonitorScript loaded =
+                sim::loadMonitorScript(options.simulateRecords.toStdString());
             // A script that does not read leaves the default cycle playing.
             if (loaded.ok())
                 script = std::move(loaded);
