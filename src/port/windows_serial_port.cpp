@@ -20,6 +20,38 @@ PortOpenResult failed(HANDLE handle, PortOpenError error) {
     return {nullptr, error};
 }
 
+// The system's own words for an error, as UTF-8 without the line end.
+std::string systemText(DWORD error) {
+    wchar_t* text = nullptr;
+    const DWORD length = ::FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::string utf8;
+    if (length > 0) {
+        const int size = ::WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), nullptr,
+                                               0, nullptr, nullptr);
+        utf8.resize(static_cast<size_t>(size));
+        ::WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), utf8.data(), size,
+                              nullptr, nullptr);
+    }
+    ::LocalFree(text);
+    while (!utf8.empty() && (utf8.back() == '\n' || utf8.back() == '\r' || utf8.back() == '.'))
+        utf8.pop_back();
+    return utf8;
+}
+
+// Why the device did not open. A port another program holds reads as
+// access denied on Windows; the system's words say so better than the
+// hints written for other systems.
+PortOpenResult openFailure(DWORD error) {
+    PortOpenResult result{nullptr, PortOpenError::OpenFailed};
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+        result.cause = PortOpenCause::NoSuchDevice;
+    else
+        result.systemText = systemText(error);
+    return result;
+}
+
 } // namespace
 
 std::string devicePathOf(const std::string& portName) {
@@ -85,7 +117,7 @@ PortOpenResult WindowsPortOpener::open(const std::string& portName, const LineSe
         ::CreateFileW(nativePath(devicePathOf(portName)).c_str(), GENERIC_READ | GENERIC_WRITE, 0,
                       nullptr, OPEN_EXISTING, 0, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
-        return {nullptr, PortOpenError::OpenFailed};
+        return openFailure(::GetLastError());
 
     // 2. The driver's queues.
     ::SetupComm(handle, kPortQueueBytes, kPortQueueBytes);

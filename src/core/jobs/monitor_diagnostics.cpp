@@ -54,13 +54,17 @@ Outcome MonitorDiagnostics::exportLog(const std::string& path) const {
     const auto failed = [&path] {
         return Outcome::failure(msg::LogExportFailed, formatMessage(msg::LogExportFailed, path));
     };
-    std::error_code ec;
     if (log_.isOpen()) {
-        if (std::filesystem::equivalent(log_.path(), path, ec))
+        // Exported onto itself, the log is already where it was asked to
+        // be. Paths are compared, not file identities: the standard
+        // library cannot tell files apart on every platform.
+        std::error_code logError;
+        std::error_code pathError;
+        const auto logFile = std::filesystem::weakly_canonical(nativePath(log_.path()), logError);
+        const auto target = std::filesystem::weakly_canonical(nativePath(path), pathError);
+        if (!logError && !pathError && logFile == target)
             return Outcome::success();
-        std::filesystem::copy_file(log_.path(), path,
-                                   std::filesystem::copy_options::overwrite_existing, ec);
-        return ec ? failed() : Outcome::success();
+        return copyFileAtomically(log_.path(), path) ? Outcome::success() : failed();
     }
     const std::string header = csvHeader();
     const Outcome written = writeFileAtomically(

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -30,5 +31,14 @@ Outcome readWholeFile(const std::string& path, std::vector<uint8_t>& bytes, size
 // leaves nothing behind. A path that is not a regular file (a device, a FIFO,
 // a socket) and a file that is read-only are refused as access denied.
 Outcome writeFileAtomically(const std::string& path, std::span<const uint8_t> bytes);
+
+// The same for contents too large to hold at once: `next` hands out the
+// bytes a piece at a time, an empty piece at the end, and returns false when
+// it cannot read on (the old file then stays as it was).
+using ByteSource = std::function<bool(std::span<const uint8_t>& piece)>;
+Outcome writeFileAtomically(const std::string& path, const ByteSource& next);
+
+// Streams the regular file at `from` into `to` by writeFileAtomically.
+Outcome copyFileAtomically(const std::string& from, const std::string& to);
 
 } // namespace brenmoor

@@ -218,7 +218,7 @@ bool isReadOnly(const std::string& path, const struct stat& info) {
 
 } // namespace
 
-Outcome writeFileAtomically(const std::string& path, std::span<const uint8_t> bytes) {
+Outcome writeFileAtomically(const std::string& path, const ByteSource& next) {
     namespace fs = std::filesystem;
     fs::path target(path);
     // Saving through a link replaces the file it points to, not the link.
@@ -257,7 +257,16 @@ Outcome writeFileAtomically(const std::string& path, std::span<const uint8_t> by
         ::fchmod(staging.fd(), 0666 & ~mask);
     }
 
-    if (!writeAll(staging.fd(), bytes) || !staging.commit(target))
+    for (;;) {
+        std::span<const uint8_t> piece;
+        if (!next(piece))
+            return fileErrorOutcome(EIO, path);
+        if (piece.empty())
+            break;
+        if (!writeAll(staging.fd(), piece))
+            return fileErrorOutcome(errno, path);
+    }
+    if (!staging.commit(target))
         return fileErrorOutcome(errno, path);
     return Outcome::success();
 }

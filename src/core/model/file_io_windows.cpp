@@ -226,7 +226,7 @@ Outcome readWholeFile(const std::string& path, std::vector<uint8_t>& bytes, size
     return Outcome::success();
 }
 
-Outcome writeFileAtomically(const std::string& path, std::span<const uint8_t> bytes) {
+Outcome writeFileAtomically(const std::string& path, const ByteSource& next) {
     const std::filesystem::path target = nativePath(path);
 
     // Only a writable file on a disk is replaced: a folder, a device or a
@@ -246,8 +246,16 @@ Outcome writeFileAtomically(const std::string& path, std::span<const uint8_t> by
     StagingFile staging(target);
     if (!staging.valid())
         return lastError(path);
-    if (!writeAll(staging.handle(), bytes) || !staging.finish() ||
-        !replaceTarget(staging.name(), target, exists))
+    for (;;) {
+        std::span<const uint8_t> piece;
+        if (!next(piece))
+            return fileErrorOutcome(ERROR_READ_FAULT, path);
+        if (piece.empty())
+            break;
+        if (!writeAll(staging.handle(), piece))
+            return lastError(path);
+    }
+    if (!staging.finish() || !replaceTarget(staging.name(), target, exists))
         return lastError(path);
     staging.committed();
     return Outcome::success();

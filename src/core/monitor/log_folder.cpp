@@ -35,7 +35,12 @@ std::optional<fs::path> monitorLogFolder(const char* xdgStateHome, const char* h
 }
 
 std::optional<fs::path> monitorLogFolder() {
+#ifdef _WIN32
+    // Windows keeps a user's local state in one folder of its own.
+    return monitorLogFolder(std::getenv("LOCALAPPDATA"), nullptr);
+#else
     return monitorLogFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
+#endif
 }
 
 std::string sessionLogName(int64_t wallMs) {

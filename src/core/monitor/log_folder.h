@@ -8,8 +8,8 @@
 namespace brenmoor::monitor {
 
 // Where the window keeps the logs of its monitor sessions: the user's state
-// folder ($XDG_STATE_HOME, or ~/.local/state), under brenmoor/monitor.
-// Nothing when neither variable gives an absolute folder.
+// folder ($XDG_STATE_HOME, or ~/.local/state; %LOCALAPPDATA% on Windows),
+// under brenmoor/monitor. Nothing when neither gives an absolute folder.
 std::optional<std::filesystem::path> monitorLogFolder(const char* xdgStateHome, const char* home);
 // The same from the environment.
 std::optional<std::filesystem::path> monitorLogFolder();

@@ -1,5 +1,7 @@
 #include "core/monitor/time_text.h"
 
+#include "core/model/local_time.h"
+
 #include <cstdio>
 #include <ctime>
 
@@ -21,7 +23,7 @@ LocalTime localTime(int64_t wallMs) {
     }
     LocalTime local;
     const std::time_t t = static_cast<std::time_t>(seconds);
-    localtime_r(&t, &local.tm);
+    local.tm = localTimeOf(t);
     local.ms = static_cast<int>(ms);
     return local;
 }

@@ -4,6 +4,7 @@
 #include "core/editor/memory_grid.h"
 #include "core/editor/property_pages.h"
 #include "core/mapping/mapping_numbers.h"
+#include "core/model/local_time.h"
 #include "core/model/text_encoding.h"
 #include "core/report/io_map.h"
 #include "core/report/report_findings.h"
@@ -57,8 +58,7 @@ ReportTable labelValueTable(const std::vector<PageLine>& lines) {
 }
 
 std::string formattedTime(std::time_t time) {
-    std::tm local{};
-    localtime_r(&time, &local);
+    const std::tm local = localTimeOf(time);
     char buffer[32];
     std::strftime(buffer, sizeof buffer, "%Y-%m-%d %H:%M", &local);
     return buffer;

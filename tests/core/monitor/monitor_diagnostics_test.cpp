@@ -78,8 +78,13 @@ class MonitorDiagnosticsTest : public ::testing::Test {
   protected:
     void SetUp() override {
         // Times in the log are local; the tests read them in UTC.
-        setenv("TZ", "UTC", 1);
+#ifdef _WIN32
+        _putenv_s("TZ", "UTC0");
+        _tzset();
+#else
+        setenv("TZ", "UTC0", 1);
         tzset();
+#endif
     }
 
     // Reads `bytes` in one tick, `ms` after the previous one.
@@ -237,11 +242,18 @@ TEST_F(MonitorDiagnosticsTest, CsvFieldsAreQuotedOnlyWhereTheyMustBe) {
 }
 
 TEST_F(MonitorDiagnosticsTest, TheSessionLogFolderKeepsTheNewestSessionsUnderItsCap) {
-    EXPECT_EQ(monitorLogFolder("/state", "/home/u"), fs::path("/state/brenmoor/monitor"));
-    EXPECT_EQ(monitorLogFolder("relative", "/home/u"),
-              fs::path("/home/u/.local/state/brenmoor/monitor"));
-    EXPECT_EQ(monitorLogFolder(nullptr, "/home/u"),
-              fs::path("/home/u/.local/state/brenmoor/monitor"));
+#ifdef _WIN32
+    const std::string root = "C:\\";
+#else
+    const std::string root = "/";
+#endif
+    const std::string state = root + "state";
+    const std::string home = root + "home";
+    EXPECT_EQ(monitorLogFolder(state.c_str(), home.c_str()), fs::path(state) / "brenmoor/monitor");
+    EXPECT_EQ(monitorLogFolder("relative", home.c_str()),
+              fs::path(home) / ".local/state/brenmoor/monitor");
+    EXPECT_EQ(monitorLogFolder(nullptr, home.c_str()),
+              fs::path(home) / ".local/state/brenmoor/monitor");
     EXPECT_FALSE(monitorLogFolder("", ""));
 
     const fs::path folder = dir.path() / "state" / "brenmoor" / "monitor";
