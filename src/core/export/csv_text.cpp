@@ -1,5 +1,6 @@
 #include "core/export/csv_text.h"
 
+#include "core/model/text_encoding.h"
 #include "core/resources/messages_documents.h"
 
 #include <algorithm>
@@ -9,6 +10,7 @@ namespace brenmoor {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16Marks[] = {"\xFF\xFE", "\xFE\xFF"};
 
 // The separator of the first line that is not blank: counted outside quotes.
 char detectSeparator(std::string_view text) {
@@ -44,10 +46,18 @@ class Reader {
         while (pos_ < text_.size()) {
             CsvRecord record;
             record.line = line_;
-            if (!readRecord(record))
+            if (readRecord(record)) {
+                if (!blank(record))
+                    table.records.push_back(std::move(record));
+                continue;
+            }
+            // Without its header no row can be read.
+            if (table.records.empty())
                 return problem_;
-            if (!blank(record))
-                table.records.push_back(std::move(record));
+            table.problems.push_back(problem_);
+            if (problem_.message == msg::CsvUnclosedQuote)
+                break;
+            skipRestOfLine();
         }
         if (table.records.empty())
             return CsvProblem{1, 0, msg::CsvEmpty};
@@ -73,6 +83,12 @@ class Reader {
         }
         ++line_;
         return true;
+    }
+
+    // After a broken record: the next line starts the next one.
+    void skipRestOfLine() {
+        while (!atEnd() && !lineBreak())
+            ++pos_;
     }
 
     bool fail(int line, int column, MessageId message) {
@@ -154,9 +170,19 @@ class Reader {
 std::variant<CsvTable, CsvProblem> parseCsv(std::string_view text) {
     if (text.size() > kMaxCsvBytes)
         return CsvProblem{1, 0, msg::CsvTooLarge};
+    for (const std::string_view mark : kUtf16Marks)
+        if (text.starts_with(mark))
+            return CsvProblem{1, 0, msg::CsvUtf16};
+    if (text.find('\0') != std::string_view::npos)
+        return CsvProblem{1, 0, msg::CsvNotText};
     if (text.starts_with(kByteOrderMark))
         text.remove_prefix(kByteOrderMark.size());
-    return Reader(text, detectSeparator(text)).read();
+    if (isValidUtf8(text))
+        return Reader(text, detectSeparator(text)).read();
+    // A spreadsheet saving "CSV" in a Western locale writes its code page:
+    // read as the project files' texts are, what the user saw stays.
+    const std::string converted = utf8Text(text);
+    return Reader(converted, detectSeparator(converted)).read();
 }
 
 std::string csvRecord(const std::vector<std::string>& fields, char separator) {

@@ -20,11 +20,6 @@ struct CsvRecord {
     std::vector<std::string> fields;
 };
 
-struct CsvTable {
-    char separator = ',';
-    std::vector<CsvRecord> records; // the header row first
-};
-
 // Where the text stops being CSV: line and field (1-based) and why.
 struct CsvProblem {
     int line = 0;
@@ -32,14 +27,27 @@ struct CsvProblem {
     MessageId message{};
 };
 
+struct CsvTable {
+    char separator = ',';
+    std::vector<CsvRecord> records; // the header row first
+    // The records after the header that are not CSV, left out of
+    // `records`: a user fixing a file wants every broken line at once.
+    std::vector<CsvProblem> problems;
+};
+
 // The most a command list needs by far; more is not read.
 inline constexpr std::size_t kMaxCsvBytes = 1 << 20;
 
-// Reads `text`: an optional UTF-8 byte order mark, records ending in CRLF,
+// Reads `text`: UTF-8 (or, when it is not valid UTF-8, Windows-1252) with an
+// optional UTF-8 byte order mark, records ending in CRLF,
 // LF or CR, fields separated by the separator the first record uses most
 // (a comma unless it has more semicolons), quoted fields with doubled
 // quotes inside. Records without any text (blank lines, a row of empty
-// cells) are skipped. A text without a record is a problem of its own.
+// cells) are skipped. A record after the header that is not CSV is listed
+// in the table's problems and reading goes on at the next line; an
+// unclosed quote ends the reading there. What leaves no header to read by
+// (no record, a broken first record, a text of NUL bytes or in UTF-16, a
+// text too large) is the one problem returned.
 std::variant<CsvTable, CsvProblem> parseCsv(std::string_view text);
 
 // One record as RFC 4180 writes it: fields quoted only when they hold the

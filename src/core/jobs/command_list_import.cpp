@@ -249,10 +249,13 @@ void importRow(Session& s, const Project& work, RowImport& row) {
         checkApart(work, *position, row);
 }
 
-// Which field of the file each column of the list is in (-1: none).
-std::vector<int> readHeader(const CsvRecord& header, std::vector<ImportProblem>& problems) {
+// Which field of the file each column of the list is in (-1: none); false
+// when a column every row needs is missing.
+bool readHeader(const CsvRecord& header, std::vector<int>& fieldOf,
+                std::vector<ImportProblem>& problems) {
     const auto columns = commandListColumns();
-    std::vector<int> fieldOf(columns.size(), -1);
+    fieldOf.assign(columns.size(), -1);
+    bool complete = true;
     for (size_t f = 0; f < header.fields.size(); ++f) {
         const std::string& title = header.fields[f];
         size_t match = columns.size();
@@ -275,14 +278,20 @@ std::vector<int> readHeader(const CsvRecord& header, std::vector<ImportProblem>&
     // Without these two a row names no node and no command.
     for (const MessageId required : {msg::LabelNodeSlaveAddress, msg::LabelFunctionCode}) {
         const size_t i = columnOfLabel(required);
-        if (fieldOf[i] < 0)
-            problems.push_back(
-                {header.line,
-                 0,
-                 {},
-                 formatMessage(msg::CsvMissingColumn, std::string(loadString(columns[i].header)))});
+        if (fieldOf[i] >= 0)
+            continue;
+        complete = false;
+        problems.push_back(
+            {header.line,
+             0,
+             {},
+             formatMessage(msg::CsvMissingColumn, std::string(loadString(columns[i].header)))});
     }
-    return fieldOf;
+    return complete;
+}
+
+ImportProblem fromCsv(const CsvProblem& problem) {
+    return {problem.line, problem.column, {}, std::string(loadString(problem.message))};
 }
 
 } // namespace
@@ -292,14 +301,24 @@ std::vector<ImportProblem> importCommandList(Project& project, std::string_view 
     std::vector<ImportProblem> problems;
     auto parsed = parseCsv(text);
     if (const auto* bad = std::get_if<CsvProblem>(&parsed)) {
-        problems.push_back({bad->line, bad->column, {}, std::string(loadString(bad->message))});
+        problems.push_back(fromCsv(*bad));
         return problems;
     }
     const CsvTable& table = std::get<CsvTable>(parsed);
     const CsvRecord& header = table.records.front();
-    const std::vector<int> fieldOf = readHeader(header, problems);
-    if (!problems.empty())
+    std::vector<int> fieldOf;
+    // The rows are checked even under a header with columns it should not
+    // have, so that one reading lists everything to mend.
+    if (!readHeader(header, fieldOf, problems))
         return problems;
+    // A header alone would replace the subnet's commands with none: more
+    // likely a file saved before its rows were filled in than a wish.
+    const CONFIG& subnet = project.store.subnets[0];
+    if (table.records.size() == 1 && table.problems.empty() && mode == ImportMode::Replace &&
+        (subnet.nodeCount > 0 || subnet.commandCount > 0)) {
+        problems.push_back({header.line, 0, {}, std::string(loadString(msg::CsvNoRows))});
+        return problems;
+    }
 
     Project work = project;
     if (mode == ImportMode::Replace)
@@ -324,6 +343,11 @@ std::vector<ImportProblem> importCommandList(Project& project, std::string_view 
         RowImport row(header, fieldOf, record, problems);
         importRow(s, work, row);
     }
+    for (const CsvProblem& broken : table.problems)
+        problems.push_back(fromCsv(broken));
+    std::stable_sort(
+        problems.begin(), problems.end(),
+        [](const ImportProblem& a, const ImportProblem& b) { return a.line < b.line; });
     if (!problems.empty())
         return problems;
     project.store = work.store;

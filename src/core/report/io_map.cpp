@@ -10,6 +10,7 @@
 #include "core/resources/string_table.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace brenmoor {
 
@@ -30,13 +31,20 @@ std::string shownRow(Project& project, int command, MessageId label) {
     return {};
 }
 
+// The maps paint an address that is empty or not a number at byte 0, as
+// the gateway would place it; the PLC programmer must not be sent there.
+bool hasMapAddress(const INSTRUCTION& command) {
+    return !command.mapAddress.empty() &&
+           std::isxdigit(static_cast<unsigned char>(command.mapAddress.front()));
+}
+
 IoMapRow commandRow(Project& project, const ConflictEntry& entry,
                     const FunctionCodeRecord& record) {
     const CONFIG& subnet = project.store.subnets[0];
     const INSTRUCTION& command = subnet.commands[static_cast<size_t>(entry.command)];
     IoMapRow row;
     const int number = entry.command + 1;
-    if (entry.footprint.map == Footprint::Map::None) {
+    if (entry.footprint.map == Footprint::Map::None || !hasMapAddress(command)) {
         row.direction = record.read ? MapArea::Input : MapArea::Output;
         row.length =
             record.layoutSize(leadingDecimal(command.dataCount), leadingDecimal(command.bitOffset));

@@ -173,7 +173,10 @@ ReportSection ioMapSection(const Project& project, const std::vector<IoMapRow>& 
              row.offset ? std::to_string(*row.offset) : textOf(msg::ReportNotMapped),
              std::to_string(row.length), row.bitOffset, utf8Text(row.byteSwap), utf8Text(row.node),
              row.command});
-    section.blocks.emplace_back(std::move(table));
+    if (rows.empty())
+        section.blocks.emplace_back(ReportParagraph{textOf(msg::ReportNoCommands)});
+    else
+        section.blocks.emplace_back(std::move(table));
     return section;
 }
 

@@ -63,8 +63,11 @@ std::vector<std::string> conflicts(const Project& project) {
                 if (covers(entry, area, byte, last))
                     names += (names.empty() ? "" : ", ") + entryName(entry);
             lines.push_back(
-                fillIn(msg::ReportConflictBytes, {loadString(areaName), upperHex(base + byte),
-                                                  upperHex(base + last), names}));
+                last == byte
+                    ? fillIn(msg::ReportConflictByte,
+                             {loadString(areaName), upperHex(base + byte), names})
+                    : fillIn(msg::ReportConflictBytes, {loadString(areaName), upperHex(base + byte),
+                                                        upperHex(base + last), names}));
             byte = last;
         }
     }

@@ -32,6 +32,9 @@ inline constexpr MessageId CsvMissingColumn{2426};   // "%s": the title
 inline constexpr MessageId CsvDuplicateColumn{2427}; // "%s": the title
 inline constexpr MessageId CsvFieldCount{2428};      // %1 fields, %2 header fields
 inline constexpr MessageId CsvNotMaster{2429};
+inline constexpr MessageId CsvNotText{2430};
+inline constexpr MessageId CsvUtf16{2431};
+inline constexpr MessageId CsvNoRows{2432};
 
 // Why a value the grid would refuse was refused.
 inline constexpr MessageId RuleDecimal{2440};         // %1 low, %2 high
@@ -73,5 +76,6 @@ inline constexpr MessageId ReportPageNumber{2488};  // %1 page, %2 pages
 inline constexpr MessageId ReportCommandName{2489}; // %1 number, %2 function name
 inline constexpr MessageId ReportNoCommands{2490};
 inline constexpr MessageId ReportOverflowTotal{2492}; // %1 input, %2 output, %3 sum, %4 limit
+inline constexpr MessageId ReportConflictByte{2493};  // %1 area, %2 byte, %3 commands
 
 } // namespace brenmoor::msg

@@ -32,6 +32,13 @@ constexpr StringEntry kEntries[] = {
     {msg::CsvDuplicateColumn, "The column \"%s\" appears twice."},
     {msg::CsvFieldCount, "The row has %1 fields; the header row has %2."},
     {msg::CsvNotMaster, "Only a Modbus Master subnet has nodes and commands."},
+    {msg::CsvNotText, "The file is not a text file."},
+    {msg::CsvUtf16,
+     "The file is written in UTF-16. Save it from the spreadsheet program as CSV in UTF-8 and "
+     "import it again."},
+    {msg::CsvNoRows,
+     "The file holds no command, only its header row: importing it would remove every node and "
+     "command."},
     {msg::RuleDecimal,
      "Must be a whole number from %1 to %2, written without leading zeros, blanks or sign."},
     {msg::RuleInRange, "Must be a number from %1 to %2."},
@@ -60,6 +67,7 @@ constexpr StringEntry kEntries[] = {
     {msg::ReportConflicts, "Conflicts"},
     {msg::ReportNoConflicts, "No byte is used more than once."},
     {msg::ReportConflictBytes, "%1 bytes %2 to %3 are used more than once: %4."},
+    {msg::ReportConflictByte, "%1 byte %2 is used more than once: %3."},
     {msg::ReportChecks, "Checks before a download"},
     {msg::ReportChecksPass, "The checks before a download find nothing."},
     {msg::ReportOverflow, "Overflow"},

@@ -3,6 +3,7 @@
 #include "core/export/csv_text.h"
 #include "core/resources/messages_documents.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace brenmoor {
@@ -44,23 +45,34 @@ TEST(CsvText, ReadsWhatSpreadsheetsWrite) {
     EXPECT_EQ(commas.records[2].line, 6);
 }
 
+MATCHER_P3(IsProblem, line, column, message, "") {
+    return arg.line == line && arg.column == column && arg.message == message;
+}
+
 TEST(CsvText, BrokenTextIsPlaced) {
-    const CsvProblem open = problem("a,b\n1,\"never closed\n2,3\n");
-    EXPECT_EQ(open.message, msg::CsvUnclosedQuote);
-    EXPECT_EQ(open.line, 2);
-    EXPECT_EQ(open.column, 2);
+    // Every broken row is listed, and the rows after it are still read.
+    const CsvTable rows = table("a,b\n1,\"x\"y\nx\"y,2\n3,4\n5,\"never closed\n6,7\n");
+    ASSERT_EQ(rows.records.size(), 2u);
+    EXPECT_EQ(rows.records[1].fields, (Fields{"3", "4"}));
+    EXPECT_THAT(rows.problems, ::testing::ElementsAre(IsProblem(2, 2, msg::CsvTextAfterQuote),
+                                                      IsProblem(3, 1, msg::CsvQuoteInField),
+                                                      IsProblem(5, 2, msg::CsvUnclosedQuote)));
 
-    const CsvProblem after = problem("a,b\n1,\"x\"y\n");
-    EXPECT_EQ(after.message, msg::CsvTextAfterQuote);
-    EXPECT_EQ(after.line, 2);
-
-    const CsvProblem inside = problem("a,b\nx\"y,2\n");
-    EXPECT_EQ(inside.message, msg::CsvQuoteInField);
-    EXPECT_EQ(inside.column, 1);
-
+    // Without a header nothing else can be read.
+    EXPECT_THAT(problem("a\"b,c\n1,2\n"), IsProblem(1, 1, msg::CsvQuoteInField));
     EXPECT_EQ(problem("").message, msg::CsvEmpty);
     EXPECT_EQ(problem("\xEF\xBB\xBF\r\n;;\r\n").message, msg::CsvEmpty);
     EXPECT_EQ(problem(std::string(kMaxCsvBytes + 1, 'a')).message, msg::CsvTooLarge);
+    EXPECT_EQ(problem(std::string("\x89PNG\r\n\x1A\n\0\0", 10)).message, msg::CsvNotText);
+    EXPECT_EQ(problem("\xFF\xFE"
+                      "a\0,\0b\0")
+                  .message,
+              msg::CsvUtf16);
+}
+
+TEST(CsvText, ACodePageTextIsReadAsWindows1252) {
+    const CsvTable text = table("Name;Ort\r\nPumpe S\xFC\x64;\x80\r\n");
+    EXPECT_EQ(text.records[1].fields, (Fields{"Pumpe S\xC3\xBC\x64", "\xE2\x82\xAC"}));
 }
 
 TEST(CsvText, WrittenRecordsReadBack) {

@@ -141,6 +141,14 @@ TEST(CommandListImport, AppendJoinsTheNodesThereAre) {
     EXPECT_EQ(subnet.commands[1].nodeNumber, 2); // node 6, made for it
     EXPECT_EQ(subnet.commands[2].nodeNumber, 1); // node 5, which was there
     EXPECT_EQ(subnet.commands[2].mapAddress, "4000");
+
+    // A header alone joins nothing; in place of the commands it would
+    // remove them all, and is refused.
+    EXPECT_TRUE(importCommandList(project, kHeader, ImportMode::Append).empty());
+    const auto emptied = importCommandList(project, kHeader, ImportMode::Replace);
+    ASSERT_EQ(emptied.size(), 1u);
+    EXPECT_NE(emptied[0].message.find("only its header row"), std::string::npos);
+    EXPECT_EQ(subnet.commandCount, 3);
 }
 
 struct Expected {
@@ -197,9 +205,16 @@ TEST(CommandListImport, BadListsAreRefusedWithEveryProblem) {
                    {3, 7, "from 0 to 7"},
                    {4, 3, "1, 2, 3, 4, 5, 6, 15, 16"},
                    {5, 0, "6 fields; the header row has 11"}});
-    // Broken quoting and an empty file.
+    // A column too many, a bad value and a broken row: one reading lists
+    // them all.
+    expectRefused("Slave Address (0~247),Function Code,Colour\r\n300,3,red\r\n4,\"3\"x,blue\r\n",
+                  {{1, 3, "\"Colour\" is not a column"},
+                   {2, 1, "\"Slave Address\" is out of range!"},
+                   {3, 2, "followed by text"}});
+    // Broken quoting, an empty file and a file that is no text.
     expectRefused(kHeader + "1,4,3,\"0,1,2,,,,,\r\n", {{2, 4, "not closed"}});
     expectRefused("", {{1, 0, "no header row"}});
+    expectRefused(std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16), {{1, 0, "not a text file"}});
 }
 
 TEST(CommandListImport, TheLimitsHoldWithTheirMessages) {

@@ -34,8 +34,12 @@ Project plantProject() {
 }
 
 TEST(IoMap, EachCommandWhereTheMasterSeesIt) {
-    const std::vector<IoMapRow> rows = buildIoMap(plantProject());
-    ASSERT_EQ(rows.size(), 6u);
+    Project project = plantProject();
+    // Never given an address: the maps paint it at byte 0, the PLC
+    // programmer must not be sent there.
+    addCommand(project, 16, 2, 0, "", "4").nodeNumber = 2;
+    const std::vector<IoMapRow> rows = buildIoMap(project);
+    ASSERT_EQ(rows.size(), 7u);
     struct Row {
         MapArea direction;
         std::optional<int64_t> offset;
@@ -50,6 +54,7 @@ TEST(IoMap, EachCommandWhereTheMasterSeesIt) {
         {MapArea::Input, 32, 2, "", "Two Bytes Swap", "Node-4", "4 Preset Single Register"},
         {MapArea::Output, 4, 4, "", "Two Bytes Swap", "Node-4", "1 Preset Multiple Registers"},
         {MapArea::Input, std::nullopt, 2, "", "Two Bytes Swap", "Node-4", "5 Read Input Register"},
+        {MapArea::Output, std::nullopt, 4, "", "No Swap", "Node-4", "6 Preset Multiple Registers"},
     };
     for (size_t i = 0; i < rows.size(); ++i) {
         SCOPED_TRACE(i);
@@ -74,6 +79,14 @@ TEST(ReportFindings, ConflictsChecksAndOverflow) {
     ASSERT_FALSE(found.checks.empty());
     EXPECT_NE(found.checks[0].find("next node -4"), std::string::npos) << found.checks[0];
     EXPECT_TRUE(found.overflow.empty());
+
+    Project oneByte = plantProject();
+    INSTRUCTION& low = addCommand(oneByte, 3, 1, 0, "13", "3");
+    low.nodeNumber = 1;
+    low.swapMode = "Low Byte";
+    EXPECT_EQ(findReportFindings(oneByte, buildIoMap(oneByte)).conflicts,
+              std::vector<std::string>{"Input area byte 13 is used more than once: 2 Read Holding "
+                                       "Registers, 6 Read Holding Registers."});
 
     addCommand(project, 3, 36, 0, "90", "3").nodeNumber = 1;
     addCommand(project, 16, 36, 0, "4010", "4").nodeNumber = 2;
