@@ -68,7 +68,7 @@ const RegisterCommand registration{
         auto yes = std::make_shared<bool>(false);
         auto verify = std::make_shared<bool>(false);
         cmd->add_option("file", *file, "Project file (.chg)")->required();
-        cmd->add_option("--port", *device, "Serial device, e.g. /dev/ttyUSB0")->required();
+        cmd->add_option("--port", *device, kPortOptionHelp)->required();
         cmd->add_flag("--yes", *yes, "Answer Yes to the download questions");
         cmd->add_flag("--verify", *verify,
                       "Read the configuration back after the download and compare it");

@@ -37,12 +37,19 @@ int listPorts() {
 const RegisterCommand registration{
     "ports", [](CLI::App& app, int& exitCode) {
         auto* cmd = app.add_subcommand("ports", "List the serial ports of this computer");
+#ifdef _WIN32
+        cmd->footer("Each line is a port name that --port takes, in the order\n"
+                    "the system's registry lists them, then four empty\n"
+                    "fields separated by tabs, so that a script reads the\n"
+                    "lines as it does on other systems.");
+#else
         cmd->footer("Each line is the device path that --port takes, then,\n"
                     "separated by tabs: the device node it leads to, and the\n"
                     "description, manufacturer and serial number the system\n"
                     "gives (empty where it gives none). A USB adapter is\n"
                     "listed under its stable name in /dev/serial/by-id,\n"
                     "which stays the same when it is plugged in again.");
+#endif
         cmd->callback([&exitCode] { exitCode = listPorts(); });
     }};
 

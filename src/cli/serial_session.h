@@ -11,6 +11,13 @@
 
 namespace brenmoor::cli {
 
+// What --port takes, in the help, with an example of this system's names.
+#ifdef _WIN32
+inline constexpr const char* kPortOptionHelp = "Serial port, e.g. COM3";
+#else
+inline constexpr const char* kPortOptionHelp = "Serial device, e.g. /dev/ttyUSB0";
+#endif
+
 // Opens the device given by --port with the line settings the Serial Port
 // Configuration dialog proposes (19200 baud, 8 data bits, no parity, one
 // stop bit). The outcome carries the program's message on failure.

@@ -40,7 +40,7 @@ const RegisterCommand registration{
         auto device = std::make_shared<std::string>();
         auto output = std::make_shared<std::string>();
         auto flagsFrom = std::make_shared<std::string>();
-        cmd->add_option("--port", *device, "Serial device, e.g. /dev/ttyUSB0")->required();
+        cmd->add_option("--port", *device, kPortOptionHelp)->required();
         cmd->add_option("--output", *output, "Project file to write (.chg)")->required();
         cmd->add_option("--flags-from", *flagsFrom,
                         "Take the flags from this project file, as if it had been opened first");

@@ -3,7 +3,10 @@
 #include "port/device_holder.h"
 
 #include <cerrno>
+#include <grp.h>
+#include <sys/stat.h>
 #include <system_error>
+#include <vector>
 
 namespace brenmoor::port {
 
@@ -33,9 +36,35 @@ PortOpenCause causeOfError(int err) {
     }
 }
 
+namespace {
+
+// Who may use a device the user was refused: the group its permissions
+// open it to, or nobody but its owner. Left as it is when the device
+// cannot be looked at.
+void narrowPermission(PortOpenResult& result, const std::string& device) {
+    struct stat st {};
+    if (::stat(device.c_str(), &st) != 0)
+        return;
+    constexpr mode_t kGroupReadWrite = S_IRGRP | S_IWGRP;
+    // Adding a user to root's group is no advice to give.
+    if ((st.st_mode & kGroupReadWrite) != kGroupReadWrite || st.st_gid == 0) {
+        result.cause = PortOpenCause::OwnerOnly;
+        return;
+    }
+    std::vector<char> buffer(16384);
+    struct group entry {};
+    struct group* found = nullptr;
+    if (::getgrgid_r(st.st_gid, &entry, buffer.data(), buffer.size(), &found) == 0 && found)
+        result.group = found->gr_name;
+}
+
+} // namespace
+
 PortOpenResult openFailure(PortOpenError step, int err, const std::string& device) {
     PortOpenResult result{nullptr, step};
     result.cause = err == 0 ? PortOpenCause::Unknown : causeOfError(err);
+    if (result.cause == PortOpenCause::PermissionDenied)
+        narrowPermission(result, device);
     if (result.cause == PortOpenCause::Busy)
         result.holder = deviceHolder(device);
     else if (result.cause == PortOpenCause::Unknown && err != 0)

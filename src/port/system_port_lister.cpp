@@ -1,6 +1,7 @@
 #include "port/system_port_lister.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSerialPortInfo>
 
@@ -23,6 +24,17 @@ std::map<QString, QString> stableNames(const QString& dir) {
     return names;
 }
 
+// The kernel makes a node for every built-in port a PC might have (often
+// 4 to 32 of them); the ones whose UART type is "unknown" (0) have no
+// hardware behind them and would only fill the list with dead entries.
+// Where the kernel does not say, the node stays listed.
+bool withoutHardware(const QString& ttyClass, const QString& name) {
+    QFile type(ttyClass + QLatin1Char('/') + name + QStringLiteral("/type"));
+    if (!type.open(QIODevice::ReadOnly))
+        return false;
+    return type.readAll().trimmed() == "0";
+}
+
 } // namespace
 
 ComPortNames SystemPortLister::listPorts() {
@@ -30,7 +42,9 @@ ComPortNames SystemPortLister::listPorts() {
 }
 
 PortDescriptions SystemPortLister::describePorts() {
-    const std::map<QString, QString> stable = stableNames(QString::fromStdString(stableNamesDir_));
+    const std::map<QString, QString> stable =
+        stableNames(QString::fromStdString(folders_.stableNames));
+    const QString ttyClass = QString::fromStdString(folders_.ttyClass);
     PortDescriptions ports;
     // A device is listed once, under its stable name where it has one,
     // whichever of its names it was found by.
@@ -52,12 +66,14 @@ PortDescriptions SystemPortLister::describePorts() {
     };
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
         add(info.systemLocation(), info);
-    const QDir dev(QStringLiteral("/dev"));
+    const QDir dev(QString::fromStdString(folders_.devices));
     const QStringList patterns{QStringLiteral("ttyUSB*"), QStringLiteral("ttyACM*"),
                                QStringLiteral("ttyS*")};
     for (const QString& pattern : patterns)
-        for (const QString& entry : dev.entryList({pattern}, QDir::System, QDir::Name))
-            add(dev.filePath(entry), QSerialPortInfo());
+        for (const QString& entry :
+             dev.entryList({pattern}, QDir::System | QDir::Files, QDir::Name))
+            if (!withoutHardware(ttyClass, entry))
+                add(dev.filePath(entry), QSerialPortInfo());
     for (const std::string& path : extra_)
         add(QString::fromStdString(path), QSerialPortInfo());
     return ports;

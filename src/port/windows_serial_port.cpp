@@ -41,12 +41,13 @@ std::string systemText(DWORD error) {
 }
 
 // Why the device did not open. A port another program holds reads as
-// access denied on Windows; the system's words say so better than the
-// hints written for other systems.
+// access denied on Windows, which cannot be told from a refusal.
 PortOpenResult openFailure(DWORD error) {
     PortOpenResult result{nullptr, PortOpenError::OpenFailed};
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
         result.cause = PortOpenCause::NoSuchDevice;
+    else if (error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION)
+        result.cause = PortOpenCause::BusyOrDenied;
     else
         result.systemText = systemText(error);
     return result;

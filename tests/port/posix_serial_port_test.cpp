@@ -1,5 +1,6 @@
 // The port library on real devices: pseudo-terminals, whose master side the
 // test plays as the gateway, and /dev/null, which opens but has no line.
+#include "port/open_failure.h"
 #include "port/posix_serial_port.h"
 #include "port/system_port_lister.h"
 #include "temp_dir.h"
@@ -12,9 +13,11 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <grp.h>
 #include <string>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 #include <vector>
@@ -177,15 +180,49 @@ TEST_F(PosixPortTest, RefusalsSayWhy) {
     EXPECT_EQ(busy.holder, self);
 }
 
+// Refused by its permissions: the group that would let the user in is
+// named; a device open to its owner alone (or to root's group) says so.
+TEST(PortOpenFailure, APermissionRefusalNamesWhoMayUseTheDevice) {
+    const brenmoor::test::TempDir dir;
+    const std::string device = dir.file("ttyUSB9");
+    std::ofstream(device).put('\0');
+    ASSERT_EQ(::chmod(device.c_str(), 0600), 0);
+    EXPECT_EQ(openFailure(PortOpenError::OpenFailed, EACCES, device).cause,
+              PortOpenCause::OwnerOnly);
+    ASSERT_EQ(::chmod(device.c_str(), 0660), 0);
+    const group* dialout = ::getgrnam("dialout");
+    if (!dialout || ::chown(device.c_str(), static_cast<uid_t>(-1), dialout->gr_gid) != 0)
+        GTEST_SKIP() << "the device cannot be given to the group dialout here";
+    const PortOpenResult refused = openFailure(PortOpenError::OpenFailed, EACCES, device);
+    EXPECT_EQ(refused.cause, PortOpenCause::PermissionDenied);
+    EXPECT_EQ(refused.group, "dialout");
+}
+
 // An adapter's stable name (here a link in a folder of the test's) stands
 // for its device: listed in its place, once, in the order found, and opened.
+// Built-in port nodes the kernel knows no hardware for are left out.
 TEST_F(PosixPortTest, AStableNameIsListedAndOpenedInsteadOfItsDevice) {
     PseudoTerminal other;
     ASSERT_FALSE(other.device().empty());
     const brenmoor::test::TempDir byId;
     const std::string stable = byId.file("usb-Kestrin_Gateway_K0042-if00-port0");
     std::filesystem::create_symlink(pty.device(), stable);
-    SystemPortLister lister(byId.path().string());
+    const brenmoor::test::TempDir dev;
+    const brenmoor::test::TempDir ttyClass;
+    for (const auto& [node, uart] : {std::pair{"ttyS0", "4\n"}, {"ttyS1", "0\n"}, {"ttyS2", ""}}) {
+        std::ofstream(dev.file(node)).put('\0');
+        if (*uart) {
+            std::filesystem::create_directory(ttyClass.file(node));
+            std::ofstream(ttyClass.file(node) + "/type") << uart;
+        }
+    }
+    SystemPortLister lister({dev.path().string(), byId.path().string(), ttyClass.path().string()});
+    std::vector<std::string> builtIn;
+    for (const PortDescription& port : lister.describePorts())
+        if (port.name.starts_with(dev.path().string()))
+            builtIn.push_back(port.name);
+    EXPECT_EQ(builtIn, (std::vector{dev.file("ttyS0"), dev.file("ttyS2")}));
+
     lister.addDevice(other.device());
     lister.addDevice(pty.device());
     lister.addDevice(stable);

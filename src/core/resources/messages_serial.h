@@ -11,13 +11,15 @@ inline constexpr MessageId SerialSettingError{61610};
 inline constexpr MessageId NoSerialPort{1400};
 inline constexpr MessageId ImproperArgument{1401};
 // Why a port did not open, shown beside the message of the step that failed.
-inline constexpr MessageId PortPermissionDenied{1402};
+inline constexpr MessageId PortPermissionDenied{1402}; // %1: the group
 inline constexpr MessageId PortBusy{1403};
 inline constexpr MessageId PortBusyHeldBy{1404};
 inline constexpr MessageId PortGone{1405};
 inline constexpr MessageId PortNoSuchDevice{1406};
 inline constexpr MessageId PortNotSerial{1407};
 inline constexpr MessageId PortSystemReason{1408};
+inline constexpr MessageId PortOwnerOnly{1409};
+inline constexpr MessageId PortBusyOrDenied{1410};
 inline constexpr MessageId ParityNone{61574};
 inline constexpr MessageId ParityOdd{61737};
 inline constexpr MessageId ParityEven{61738};

@@ -11,11 +11,18 @@ constexpr StringEntry kEntries[] = {
     {msg::NoSerialPort, "No serial port is available."},
     {msg::ImproperArgument, "Encountered an improper argument."},
     {msg::PortPermissionDenied,
-     "You may not use this device: your user is not in the group \"dialout\". Add it with "
-     "\"sudo usermod -aG dialout $USER\", then log out and in again: a new group counts only "
+     "You may not use this device: your user is not in the group \"%1\". Add it with "
+     "\"sudo usermod -aG %1 $USER\", then log out and in again: a new group counts only "
      "from the next login."},
+    {msg::PortOwnerOnly,
+     "You may not use this device: its permissions let only its owner open it, no group of "
+     "users. Serial devices normally belong to the group \"dialout\"; ask the administrator of "
+     "this computer why this one does not."},
     {msg::PortBusy, "Another program is using this device. Close it and try again; ModemManager "
                     "and brltty are known to take USB serial adapters as they are plugged in."},
+    {msg::PortBusyOrDenied,
+     "Another program is using this port, or the system does not let this user open it. Close "
+     "the program that uses it (a terminal program, another configuration tool) and try again."},
     {msg::PortBusyHeldBy, "The program \"%s\" is using this device. Close it and try again."},
     {msg::PortGone,
      "The device does not answer: it was unplugged, or there is no hardware behind it."},

@@ -1,5 +1,6 @@
 #include "core/serial/port_settings.h"
 
+#include "core/resources/message_text.h"
 #include "core/resources/messages_serial.h"
 #include "core/resources/string_table.h"
 
@@ -85,10 +86,17 @@ OpenedPort openConfigPort(PortOpener& opener, const ComPortNames& names,
 std::string portOpenDetails(const PortOpenResult& result) {
     switch (result.cause) {
     case PortOpenCause::PermissionDenied:
-        return std::string(loadString(msg::PortPermissionDenied));
+        // Debian's and Ubuntu's group for serial devices, where the system
+        // does not say.
+        return fillIn(msg::PortPermissionDenied,
+                      {result.group.empty() ? std::string_view("dialout") : result.group});
+    case PortOpenCause::OwnerOnly:
+        return std::string(loadString(msg::PortOwnerOnly));
     case PortOpenCause::Busy:
         return result.holder.empty() ? std::string(loadString(msg::PortBusy))
                                      : formatMessage(msg::PortBusyHeldBy, result.holder);
+    case PortOpenCause::BusyOrDenied:
+        return std::string(loadString(msg::PortBusyOrDenied));
     case PortOpenCause::Gone:
         return std::string(loadString(msg::PortGone));
     case PortOpenCause::NoSuchDevice:

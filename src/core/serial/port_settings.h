@@ -95,8 +95,10 @@ enum class PortOpenError { None, OpenFailed, ReadSettingsFailed, WriteSettingsFa
 // the step's own, and this says what the user can do about it.
 enum class PortOpenCause {
     Unknown,          // the system's own words in systemText, if any
-    PermissionDenied, // the user may not use the device
+    PermissionDenied, // the user is not in the group that may use the device
+    OwnerOnly,        // the device's permissions leave out every group
     Busy,             // another program holds it
+    BusyOrDenied,     // Windows: in use elsewhere, or refused to this user
     Gone,             // unplugged, or no hardware behind the device node
     NoSuchDevice,     // no device of that name
     NotASerialPort,   // the device has no line settings
@@ -107,6 +109,7 @@ struct PortOpenResult {
     PortOpenError error = PortOpenError::OpenFailed;
     PortOpenCause cause = PortOpenCause::Unknown;
     std::string holder{};     // Busy: the program holding the device, when known
+    std::string group{};      // PermissionDenied: the group that may use it, when known
     std::string systemText{}; // Unknown: what the system said, when anything
 };
 

@@ -16,6 +16,7 @@ struct RecordingOpener : PortOpener {
     PortOpenCause cause = PortOpenCause::Unknown;
     std::string holder;
     std::string systemText;
+    std::string group;
     std::vector<std::string> opened;
     LineSettings line;
     FakeClock clock;
@@ -24,7 +25,7 @@ struct RecordingOpener : PortOpener {
         opened.push_back(name);
         line = settings;
         if (result != PortOpenError::None)
-            return {nullptr, result, cause, holder, systemText};
+            return {nullptr, result, cause, holder, group, systemText};
         return {std::make_unique<ScriptedPort>(clock), PortOpenError::None};
     }
 };
@@ -142,6 +143,11 @@ TEST(PortSettings, OpenFailuresSayWhyBesideTheirMessage) {
     EXPECT_NE(denied.find("\"sudo usermod -aG dialout $USER\""), std::string::npos) << denied;
     EXPECT_NE(denied.find("next login"), std::string::npos) << denied;
     EXPECT_EQ(denied.find("chmod"), std::string::npos) << denied;
+    opener.group = "uucp"; // the group the device's permissions name
+    EXPECT_NE(details(PortOpenCause::PermissionDenied).find("\"sudo usermod -aG uucp $USER\""),
+              std::string::npos);
+    opener.group.clear();
+    EXPECT_NE(details(PortOpenCause::OwnerOnly).find("only its owner"), std::string::npos);
     const std::string busy = details(PortOpenCause::Busy);
     EXPECT_NE(busy.find("ModemManager"), std::string::npos) << busy;
     EXPECT_NE(busy.find("brltty"), std::string::npos) << busy;

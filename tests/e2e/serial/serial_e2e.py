@@ -5,6 +5,7 @@ its first line, runs the command line against it and stops it by its
 process id. Usage: serial_e2e.py CLI SIM CASE WORKDIR
 """
 import fcntl
+import grp
 import json
 import os
 import subprocess
@@ -291,22 +292,30 @@ def case_open_failures():
             me = comm.read().strip()
         expect_refusal(done, f"Port {sim.device} failed to open!", f'"{me}" is using this device')
 
-        # Without permission: a user outside the device's group (for one not
-        # root, the device closed even to its owner).
-        mode = os.stat(sim.device).st_mode & 0o777
-        os.chmod(sim.device, 0o600 if os.geteuid() == 0 else 0o000)
+        # Without permission: a device open to its owner alone, and (where
+        # this script may give it away) one of a group nobody is not in.
+        before = os.stat(sim.device)
         output = os.path.join("/tmp", f"brenmoor-e2e-{os.getpid()}.chg")
-        done = subprocess.run(as_nobody(CLI, "upload", "--port", sim.device, "--output", output),
-                              capture_output=True, text=True, timeout=120)
-        if done.stderr.startswith("setpriv:"):
-            print("SKIP permission: this machine cannot run a command as nobody: " + done.stderr)
-        else:
+        refusals = [(0o600 if os.geteuid() == 0 else 0o000, None, "let only its owner open it")]
+        if os.geteuid() == 0 and "dialout" in {g.gr_name for g in grp.getgrall()}:
+            refusals.append((0o660, grp.getgrnam("dialout").gr_gid,
+                             '"sudo usermod -aG dialout $USER"'))
+        for mode, group, why in refusals:
+            if group is not None:
+                os.chown(sim.device, -1, group)
+            os.chmod(sim.device, mode)
+            done = subprocess.run(as_nobody(CLI, "upload", "--port", sim.device, "--output",
+                                            output), capture_output=True, text=True, timeout=120)
+            if done.stderr.startswith("setpriv:"):
+                print("SKIP permission: this machine cannot run a command as nobody: " +
+                      done.stderr)
+                break
             if done.returncode != 1:
                 fail(f"an upload without permission exited {done.returncode}\n{done.stderr}")
-            expect_refusal(done, f"Port {sim.device} failed to open!",
-                           '"sudo usermod -aG dialout $USER"')
+            expect_refusal(done, f"Port {sim.device} failed to open!", why)
         # The port opens again for whoever may use it: nothing was changed.
-        os.chmod(sim.device, mode)
+        os.chown(sim.device, -1, before.st_gid)
+        os.chmod(sim.device, before.st_mode & 0o777)
         cli("upload", "--port", sim.device, "--output", path("ok.chg"))
 
 
