@@ -10,6 +10,7 @@
 #include "core/serial/clock.h"
 
 #include <csignal>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -96,7 +97,29 @@ bool writeStatistics(const monitor::MonitorDiagnostics& diagnostics, const std::
     return written.ok();
 }
 
+// Two options naming one file would leave only what was written last.
+bool sameFile(const std::string& a, const std::string& b) {
+    if (a.empty() || b.empty())
+        return false;
+    std::error_code ea;
+    std::error_code eb;
+    const auto ca = std::filesystem::weakly_canonical(std::filesystem::u8path(a), ea);
+    const auto cb = std::filesystem::weakly_canonical(std::filesystem::u8path(b), eb);
+    return ea || eb ? a == b : ca == cb;
+}
+
+void refuseSharedFiles(const MonitorArgs& args) {
+    const std::pair<const char*, const std::string*> files[] = {
+        {"--save", &args.savePath}, {"--log", &args.logPath}, {"--stats", &args.statsPath}};
+    for (size_t i = 0; i < std::size(files); ++i)
+        for (size_t j = i + 1; j < std::size(files); ++j)
+            if (sameFile(*files[i].second, *files[j].second))
+                throw UsageError(std::string(files[i].first) + " and " + files[j].first +
+                                 " name the same file: give each its own");
+}
+
 int runMonitor(const MonitorArgs& args) {
+    refuseSharedFiles(args);
     // Send's input is checked before the port opens, so a refused text
     // leaves the gateway and the save file untouched.
     std::optional<MonitorDriver::SendTexts> send;
@@ -121,6 +144,15 @@ int runMonitor(const MonitorArgs& args) {
             return kExitFailed;
     }
 
+    SteadyClock clock;
+    // No plot here: no value history.
+    monitor::MonitorDiagnostics diagnostics(
+        clock, project ? monitor::ProjectCommands(project->store) : monitor::ProjectCommands{}, 0);
+    // The statistics of no record yet: a path they cannot be written to is
+    // found now, not after a run of an hour.
+    if (!args.statsPath.empty() && !writeStatistics(diagnostics, args.statsPath))
+        return kExitFailed;
+
     SerialSession opened = openMonitorSession(args.device);
     if (!opened.port) {
         reportOpenFailure(opened.outcome);
@@ -139,10 +171,6 @@ int runMonitor(const MonitorArgs& args) {
     if (args.seconds > 0)
         limits.durationMs = static_cast<int64_t>(args.seconds * 1000);
 
-    SteadyClock clock;
-    // No plot here: no value history.
-    monitor::MonitorDiagnostics diagnostics(
-        clock, project ? monitor::ProjectCommands(project->store) : monitor::ProjectCommands{}, 0);
     if (!args.logPath.empty())
         if (const Outcome logging = diagnostics.logTo(args.logPath); !logging) {
             std::cerr << logging.message() << '\n';
@@ -194,7 +222,7 @@ const RegisterCommand registration{
             "Exit status: 0 the run reached its end; 1 a message was printed (port, Send, save\n"
             "file, project, log, statistics); 2 usage error.");
         auto args = std::make_shared<MonitorArgs>();
-        cmd->add_option("--port", args->device, "Serial device, e.g. /dev/ttyUSB0")->required();
+        cmd->add_option("--port", args->device, kPortOptionHelp)->required();
         cmd->add_option("--save", args->savePath, "Save the shown records to this text file");
         cmd->add_option("--records", args->rows, "Stop after this many shown rows")
             ->check(CLI::PositiveNumber);

@@ -98,8 +98,9 @@ std::span<const uint8_t> forEachValue(std::span<const uint8_t> data, const Value
             bits = std::min(bits, static_cast<size_t>(*bitCount));
         for (size_t i = 0; i < bits; ++i)
             if (!each(static_cast<double>((data[i / 8] >> (i % 8)) & 1U)))
-                break;
-        return {};
+                return {};
+        // Bytes past the command's bits are shown, not lost.
+        return data.subspan(std::min(data.size(), (bits + 7) / 8));
     }
     case ValueType::Unsigned16:
     case ValueType::Signed16:

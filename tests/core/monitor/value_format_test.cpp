@@ -57,6 +57,8 @@ TEST(ValueFormatTest, BitsRunFirstCoilFirstAndStopAtTheCount) {
     // 0x0d is coils 1, 3 and 4.
     EXPECT_EQ(decodeValues(Bytes{0x0d, 0x01}, kBits), "10110000 10000000");
     EXPECT_EQ(decodeValues(Bytes{0x0d, 0x01}, kBits, 10), "10110000 10");
+    // A byte more than the count needs is shown, not dropped.
+    EXPECT_EQ(decodeValues(Bytes{0x01, 0x80}, kBits, 8), "10000000 [80]");
     EXPECT_EQ(numericValues(Bytes{0x05}, kBits, 3), (std::vector<double>{1, 0, 1}));
     EXPECT_EQ(numericValues(Bytes{0x00, 0x07, 0x00, 0x08}, kUnsigned16, 8),
               (std::vector<double>{7, 8}));

@@ -167,10 +167,17 @@ def case_diagnostic_failures():
         done = cli("monitor", "--port", sim.device, "--seconds", "1", "--log", log, expect=1)
         if done.stderr != "The file %s could not be opened to save the monitored data.\n" % log:
             fail("unopenable log: %r" % done.stderr)
+        # Statistics that could not be written are found before the run.
         stats = os.path.join(path("no-folder"), "stats.json")
         done = cli("monitor", "--port", sim.device, "--records", "2", "--stats", stats, expect=1)
-        if len(done.stdout.splitlines()) != 2 or not done.stderr:
-            fail("unwritable statistics after the run: %r %r" % (done.stdout, done.stderr))
+        if done.stdout or not done.stderr:
+            fail("unwritable statistics before the run: %r %r" % (done.stdout, done.stderr))
+        # One file for the log and the statistics would keep only one of them.
+        same = path("both.out")
+        done = cli("monitor", "--port", sim.device, "--records", "2", "--log", same, "--stats",
+                   "./" + os.path.relpath(same), expect=2)
+        if "--log and --stats name the same file" not in done.stderr or os.path.exists(same):
+            fail("one file for log and statistics: %r" % done.stderr)
 
 
 CASES = {name[len("case_"):]: fn for name, fn in globals().items() if name.startswith("case_")}
