@@ -162,6 +162,20 @@ class UsabilityTests : public QObject {
         emit list->activated(1);
         QCOMPARE(QApplication::focusWidget(), grid());
         QCOMPARE(grid()->currentRow(), 3);
+
+        // Leaving for another program commits; coming back finds the cell,
+        // not the next widget in line (the Info/News tabs).
+        clickCell(1, 1);
+        view().editBox()->setText(QStringLiteral("12"));
+        QWidget elsewhere;
+        elsewhere.show();
+        elsewhere.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        QCOMPARE(project().store.fieldbus.stationAddress, std::string("12"));
+        elsewhere.close();
+        QVERIFY(activate());
+        QCOMPARE(QApplication::focusWidget(), grid());
+        QCOMPARE(grid()->currentRow(), 1);
     }
 
     void theGridIsEditedFromTheKeyboard() {
@@ -285,8 +299,12 @@ class UsabilityTests : public QObject {
                 return;
             }
             listHasFocus = dialog->focusWidget() == dialog->list();
-            // Nothing selected yet: Enter adds nothing.
+            // Nothing selected yet: Enter adds nothing. The first arrow
+            // selects the first code rather than stepping over it.
             QTest::keyClick(dialog->list(), Qt::Key_Return);
+            QTest::keyClick(dialog->list(), Qt::Key_Down);
+            QCOMPARE(dialog->list()->selectedItems().size(), 1);
+            QCOMPARE(dialog->list()->currentRow(), 0);
             dialog->list()->setCurrentRow(2);
             QTest::keyClick(dialog->list(), Qt::Key_Return);
             QTest::keyClick(dialog->list(), Qt::Key_Enter);

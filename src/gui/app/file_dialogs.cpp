@@ -8,7 +8,9 @@
 
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QScreen>
+#include <QTreeView>
 #include <QUrl>
 
 namespace brenmoor::gui {
@@ -25,6 +27,15 @@ void showDetails(QFileDialog& dialog) {
     if (const QScreen* screen = dialog.screen())
         size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
     dialog.resize(size);
+    // Qt's own dialog cuts the date short however wide it is (a native one
+    // has no such view and sizes its columns itself):
+    // the name takes the room the others do not need.
+    if (auto* view = dialog.findChild<QTreeView*>()) {
+        QHeaderView* header = view->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
 }
 
 QString chosenFile(QFileDialog& dialog) {

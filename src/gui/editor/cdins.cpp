@@ -34,6 +34,14 @@ bool CDIns::eventFilter(QObject* watched, QEvent* event) {
             emit commandChosen(list_->selectedItems().isEmpty() ? -1 : list_->currentRow());
             return true;
         }
+        // The list opens with nothing selected but its first entry marked
+        // as current; the first arrow key selects that entry instead of
+        // stepping over it, so the first code can be reached.
+        if ((key == Qt::Key_Down || key == Qt::Key_Up) && list_->selectedItems().isEmpty() &&
+            list_->currentItem()) {
+            list_->currentItem()->setSelected(true);
+            return true;
+        }
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -291,9 +291,11 @@ void CModbusConfigView::commitEditBox() {
         return;
     committing_ = true;
     const QString typed = edit_->text();
-    // Enter, a scroll or a command: the keyboard goes back to the cell. A
-    // click elsewhere has already taken it where the user wanted it.
-    if (edit_->hasFocus())
+    // Enter, a scroll, a command or the user leaving for another program:
+    // the keyboard goes back to the cell (for a window left, when it is
+    // active again). A click elsewhere has already taken it where the user
+    // wanted it.
+    if (edit_->hasFocus() || edit_->window()->focusWidget() == edit_)
         focusEditedCell();
     edit_->hide();
     const std::string shown = editor_->commitEditBox(typed.toStdString());
