@@ -35,20 +35,8 @@ else
     echo "missing $build/bin/dark_shot: no dark theme picture" >&2
 fi
 
-# A 48-command download against `brenmoor --simulate`, grabbed half-way:
-# the step lines, the bar and "k of n". The sample's commands repeated over
-# its three nodes.
-/usr/bin/python3 - "$here/scripts/screenshot-config.json" "$work/full48.json" <<'PY'
-import json, sys
-cfg = json.load(open(sys.argv[1]))
-s0 = cfg["subnets"][0]
-base = s0["commands"]
-s0["commands"] = [dict(base[i % len(base)]) for i in range(48)]
-s0["commands"].sort(key=lambda c: c["nodeNumber"])
-s0["commandCount"] = 48
-json.dump(cfg, open(sys.argv[2], "w"))
-PY
-"$cli" import "$work/full48.json" --output "$work/full48.chg" >/dev/null
+# A 48-command download against `brenmoor --simulate` ($work/full48.chg),
+# grabbed half-way: the step lines, the bar and "k of n".
 xvfb-run -a -s "-screen 0 1440x778x24" sh -c '
     out=$1; shift
     "$@" &

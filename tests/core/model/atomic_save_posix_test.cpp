@@ -16,13 +16,6 @@
 namespace brenmoor {
 namespace {
 
-size_t filesIn(const std::filesystem::path& folder) {
-    size_t count = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder))
-        ++count;
-    return count;
-}
-
 TEST(AtomicSave, ReplacesTheFileAndLeavesNoTemporaryBehind) {
     test::TempDir dir;
     const std::string path = dir.file("plant.chg");
@@ -31,7 +24,7 @@ TEST(AtomicSave, ReplacesTheFileAndLeavesNoTemporaryBehind) {
     const Project project = makeNewProject();
     ASSERT_TRUE(saveProjectFile(project, path).ok());
     EXPECT_EQ(test::readBytes(path), serializeProject(project));
-    EXPECT_EQ(filesIn(dir.path()), 1u);
+    EXPECT_EQ(dir.entryCount(), 1u);
     struct stat info {};
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u) << "the old file's permissions are kept";
@@ -68,7 +61,7 @@ TEST(AtomicSave, AFailedWriteKeepsTheOldFile) {
     EXPECT_FALSE(outcome.ok());
     EXPECT_EQ(outcome.message(), "Disk full while accessing " + path + ".");
     EXPECT_EQ(test::readBytes(path), old);
-    EXPECT_EQ(filesIn(dir.path()), 1u) << "the temporary file is removed";
+    EXPECT_EQ(dir.entryCount(), 1u) << "the temporary file is removed";
 }
 
 TEST(AtomicSave, MissingFolderIsReportedWithTheFileName) {
@@ -85,7 +78,7 @@ TEST(AtomicSave, ADirectoryIsNotReplaced) {
     const Outcome outcome = saveProjectFile(makeNewProject(), dir.file("folder.chg"));
     EXPECT_EQ(outcome.message(), "Access to " + dir.file("folder.chg") + " was denied.");
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder.chg")));
-    EXPECT_EQ(filesIn(dir.path()), 1u);
+    EXPECT_EQ(dir.entryCount(), 1u);
 }
 
 // The file-size limit's signal ends the process in the middle of its
@@ -114,7 +107,7 @@ TEST(AtomicSave, ASaveKilledMidWriteLeavesNothingBehind) {
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFSIGNALED(status)) << "the save was meant to die half way";
     EXPECT_EQ(test::readBytes(path), old);
-    EXPECT_EQ(filesIn(dir.path()), 1u);
+    EXPECT_EQ(dir.entryCount(), 1u);
 }
 
 // Only a regular file is a document: a FIFO or a device node under the name
@@ -142,7 +135,7 @@ TEST(AtomicSave, OnlyAWritableRegularFileIsReplaced) {
         refused(device);
         EXPECT_TRUE(std::filesystem::is_character_file(device));
     }
-    EXPECT_EQ(filesIn(dir.path()), std::filesystem::exists(device) ? 3u : 2u);
+    EXPECT_EQ(dir.entryCount(), std::filesystem::exists(device) ? 3u : 2u);
 }
 
 } // namespace

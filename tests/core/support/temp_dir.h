@@ -17,6 +17,13 @@ class TempDir {
 
     std::filesystem::path path() const { return path_; }
     std::string file(const std::string& name) const { return (path_ / name).string(); }
+    // How many files and folders it holds: what a save left behind.
+    size_t entryCount() const {
+        size_t count = 0;
+        for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(path_))
+            ++count;
+        return count;
+    }
 
   private:
     std::filesystem::path path_;
