@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/serial/block_transfer.h"
+#include "core/serial/port_settings.h"
 #include "sim/fault_plan.h"
 #include "sim/gateway_config.h"
 
@@ -16,6 +17,19 @@ namespace brenmoor::sim {
 // otherwise. This engine answers in configuration and auto mode; the
 // pseudo-terminal gateway decides which engine gets the bytes.
 enum class GatewayMode { Configuration, Monitor, Auto };
+
+// Whether a gateway of that mode plays the monitor on a line at `baud`.
+inline bool playsMonitor(GatewayMode mode, int baud) {
+    switch (mode) {
+    case GatewayMode::Configuration:
+        return false;
+    case GatewayMode::Monitor:
+        return true;
+    case GatewayMode::Auto:
+        return baud == kMonitorLineSettings.baudRate;
+    }
+    return false;
+}
 
 struct GatewayOptions {
     uint8_t deviceType = 1;

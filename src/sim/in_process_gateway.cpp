@@ -130,17 +130,7 @@ std::unique_ptr<SerialPort> InProcessGateway::open(const LineSettings& line) {
     // A new conversation: nothing of an earlier one is still on its way.
     state_->outgoing.clear();
     state_->input.clear();
-    switch (state_->engine.options().mode) {
-    case GatewayMode::Configuration:
-        state_->monitoring = false;
-        break;
-    case GatewayMode::Monitor:
-        state_->monitoring = true;
-        break;
-    case GatewayMode::Auto:
-        state_->monitoring = line.baudRate == kMonitorLineSettings.baudRate;
-        break;
-    }
+    state_->monitoring = playsMonitor(state_->engine.options().mode, line.baudRate);
     if (state_->monitoring)
         state_->monitor.restart(state_->clock.now());
     return std::make_unique<InProcessPort>(state_);

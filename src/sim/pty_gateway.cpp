@@ -70,15 +70,7 @@ int PtyGateway::lineBaud() const {
 }
 
 bool PtyGateway::monitorWanted() const {
-    switch (engine_.options().mode) {
-    case GatewayMode::Configuration:
-        return false;
-    case GatewayMode::Monitor:
-        return true;
-    case GatewayMode::Auto:
-        return lineBaud() == kMonitorLineSettings.baudRate;
-    }
-    return false;
+    return playsMonitor(engine_.options().mode, lineBaud());
 }
 
 PtyGateway::~PtyGateway() {

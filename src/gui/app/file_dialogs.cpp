@@ -46,53 +46,51 @@ QString chosenFile(QFileDialog& dialog) {
 }
 } // namespace
 
-QString QtFileDialogs::openFileName(QWidget* parent) {
+QString askOpenName(QWidget* parent, const QStringList& filters) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters(filters());
+    dialog.setNameFilters(filters);
     return chosenFile(dialog);
+}
+
+QString askSaveName(QWidget* parent, const QStringList& filters, const QString& suffix,
+                    const QString& suggested, bool confirmOverwrite) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);
+    if (!suffix.isEmpty())
+        dialog.setDefaultSuffix(suffix);
+    if (!suggested.isEmpty())
+        dialog.selectFile(suggested);
+    if (!confirmOverwrite)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    return chosenFile(dialog);
+}
+
+QString QtFileDialogs::openFileName(QWidget* parent) {
+    return askOpenName(parent, filters());
 }
 
 QString QtFileDialogs::saveFileName(QWidget* parent, const QString& suggested) {
-    QFileDialog dialog(parent);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(filters());
-    dialog.setDefaultSuffix(QStringLiteral("chg"));
-    if (!suggested.isEmpty())
-        dialog.selectFile(suggested);
-    return chosenFile(dialog);
+    return askSaveName(parent, filters(), QStringLiteral("chg"), suggested);
 }
 
 QString QtFileDialogs::monitorSaveFileName(QWidget* parent) {
-    QFileDialog dialog(parent);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
     // The file type is named by its extension alone; the pattern makes the
     // dialog list the files it names.
-    dialog.setNameFilter(qtext(msg::SaveFileType) + QStringLiteral(" (*.txt)"));
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
-    return chosenFile(dialog);
+    return askSaveName(parent, {qtext(msg::SaveFileType) + QStringLiteral(" (*.txt)")},
+                       QStringLiteral("txt"));
 }
 
 QString QtFileDialogs::workbookSaveFileName(QWidget* parent) {
-    QFileDialog dialog(parent);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(qtext(msg::ExcelFileFilter));
     // Export Excel asks itself, once it knows the full name.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    return chosenFile(dialog);
+    return askSaveName(parent, {qtext(msg::ExcelFileFilter)}, {}, {}, false);
 }
 
 QString FileDialogs::logExportFileName(QWidget* parent) {
-    QFileDialog dialog(parent);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(qtext(msg::LogExportFileType));
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
-    return chosenFile(dialog);
+    return askSaveName(parent, {qtext(msg::LogExportFileType)}, QStringLiteral("csv"));
 }
 
 void QtFileDialogs::openWorkbook(const QString& path) {

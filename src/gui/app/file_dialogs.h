@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -30,6 +31,13 @@ class FileDialogs {
     // desktop opens workbooks with. Nothing by default.
     virtual void openWorkbook(const QString& path) { (void)path; }
 };
+
+// The program's file dialogs, in detail view wide enough for every column;
+// an empty name when cancelled. `suffix` is added to a name typed without
+// one; `suggested` is the name the dialog starts with.
+QString askOpenName(QWidget* parent, const QStringList& filters);
+QString askSaveName(QWidget* parent, const QStringList& filters, const QString& suffix,
+                    const QString& suggested = {}, bool confirmOverwrite = true);
 
 // The real dialogs. `openWorkbooks` false (the option --no-open-workbook)
 // keeps exported workbooks away from the desktop.

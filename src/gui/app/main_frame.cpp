@@ -10,6 +10,7 @@
 #include "gui/app/gui_text.h"
 #include "gui/app/help_window.h"
 #include "gui/app/keyboard_indicators.h"
+#include "gui/app/menu_action.h"
 #include "gui/app/modbus_config_doc.h"
 #include "gui/app/program_files.h"
 #include "gui/app/qt_prompter.h"
@@ -117,13 +118,8 @@ CMainFrame::~CMainFrame() {
 }
 
 QAction* CMainFrame::makeAction(int id, const QString& caption, void (CMainFrame::*slot)()) {
-    // Menu texts carry their accelerator after a tab.
-    const qsizetype tab = caption.indexOf(QLatin1Char('\t'));
-    auto* action = new QAction(tab < 0 ? caption : caption.left(tab), this);
-    if (tab >= 0)
-        action->setShortcut(QKeySequence(caption.mid(tab + 1)));
+    QAction* action = menuAction(caption, this, *view_);
     action->setData(id);
-    connect(action, &QAction::triggered, view_, &CModbusConfigView::commitPendingEdit);
     if (slot)
         connect(action, &QAction::triggered, this, slot);
     actions_.insert(id, action);

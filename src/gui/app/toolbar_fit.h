@@ -19,9 +19,6 @@ class ToolbarFit : public QObject {
   public:
     ToolbarFit(QToolBar* toolbar, std::vector<QToolButton*> buttons, QSize size);
 
-    // The width the buttons have now.
-    int buttonWidth() const { return width_; }
-
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

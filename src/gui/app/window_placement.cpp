@@ -23,6 +23,19 @@ QRect keptInside(QRect frame, const QRect& area) {
     return frame;
 }
 
+QScreen* screenOf(const QWidget* window) {
+    return window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+}
+
+// The frame the desktop puts around `window`, as far as it has told yet.
+QMargins expectedFrame(QWidget* window) {
+    // Until the desktop has framed the window its frame is unknown; a guess
+    // would push a window without any frame (a bare X server) off its
+    // place. The frame watch below corrects the placement once it is known.
+    const QWindow* handle = window->windowHandle();
+    return handle ? handle->frameMargins() : QMargins();
+}
+
 } // namespace
 
 WindowPlacement placeWindow(const QRect& available, const QMargins& frame, QSize preferred,
@@ -56,7 +69,7 @@ void centreOver(QWidget* window, const QWidget* anchor) {
     if (!window || !anchor)
         return;
     const QWidget* over = anchor->window();
-    const QScreen* screen = over->screen() ? over->screen() : QGuiApplication::primaryScreen();
+    const QScreen* screen = screenOf(over);
     QRect frame(QPoint(), window->frameGeometry().size().expandedTo(window->size()));
     frame.moveCenter(over->frameGeometry().center());
     if (screen)
@@ -64,23 +77,7 @@ void centreOver(QWidget* window, const QWidget* anchor) {
     window->move(frame.topLeft());
 }
 
-QMargins expectedFrame(QWidget* window) {
-    // Until the desktop has framed the window its frame is unknown; a guess
-    // would push a window without any frame (a bare X server) off its
-    // place. The frame watch below corrects the placement once it is known.
-    const QWindow* handle = window->windowHandle();
-    return handle ? handle->frameMargins() : QMargins();
-}
-
-} // namespace brenmoor::gui
-
-namespace brenmoor::gui {
-
 namespace {
-
-QScreen* screenOf(const QWidget* window) {
-    return window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-}
 
 void place(QWidget* window, const QMargins& frame, QSize preferred, QSize minimum) {
     const QScreen* screen = screenOf(window);

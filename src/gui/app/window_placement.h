@@ -38,9 +38,6 @@ QWidget* visibleAnchor(QWidget* widget);
 // and stays on that window's screen.
 void centreOver(QWidget* window, const QWidget* anchor);
 
-// The frame the desktop puts around `window`, as far as it has told yet.
-QMargins expectedFrame(QWidget* window);
-
 // Places `window` on its screen by placeWindow() now, with the frame it is
 // expected to get. A desktop that tells the real frame only once the window
 // is up gets one more look then: a window that does not fit after all is

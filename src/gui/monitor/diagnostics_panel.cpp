@@ -10,7 +10,6 @@
 #include "gui/monitor/value_plot.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -163,7 +162,7 @@ void DiagnosticsPanel::onExportLog() {
     const QString name = dialogs_.logExportFileName(this);
     if (name.isEmpty())
         return;
-    const Outcome exported = diagnostics_.exportLog(QFile::encodeName(name).toStdString());
+    const Outcome exported = diagnostics_.exportLog(name.toStdString());
     if (!exported)
         QtPrompter(window()).inform(exported.message());
 }

@@ -7,12 +7,12 @@
 #include "core/resources/messages_documents.h"
 #include "gui/app/gui_text.h"
 #include "gui/app/main_frame.h"
+#include "gui/app/menu_action.h"
 #include "gui/app/modbus_config_doc.h"
 #include "gui/editor/modbus_config_view.h"
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMenu>
@@ -23,14 +23,6 @@
 #include <ctime>
 
 namespace brenmoor::gui {
-
-namespace {
-
-std::string localPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-
-} // namespace
 
 DocumentCommands::DocumentCommands(CMainFrame& window, QMenu& fileMenu)
     : QObject(&window), window_(window), dialogs_(std::make_unique<QtDocumentDialogs>()),
@@ -44,19 +36,10 @@ DocumentCommands::DocumentCommands(CMainFrame& window, QMenu& fileMenu)
     addAction(fileMenu, msg::MenuImportCommandList, &DocumentCommands::importCommandList);
 }
 
-QAction* DocumentCommands::addAction(QMenu& menu, MessageId caption,
-                                     void (DocumentCommands::*slot)()) {
-    // Menu texts carry their accelerator after a tab.
-    const QString text = qtext(caption);
-    const qsizetype tab = text.indexOf(QLatin1Char('\t'));
-    auto* action = new QAction(tab < 0 ? text : text.left(tab), &window_);
-    if (tab >= 0)
-        action->setShortcut(QKeySequence(text.mid(tab + 1)));
-    // A value still in the edit box belongs to what is printed or saved.
-    connect(action, &QAction::triggered, &window_.view(), &CModbusConfigView::commitPendingEdit);
+void DocumentCommands::addAction(QMenu& menu, MessageId caption, void (DocumentCommands::*slot)()) {
+    QAction* action = menuAction(qtext(caption), &window_, window_.view());
     connect(action, &QAction::triggered, this, slot);
     menu.addAction(action);
-    return action;
 }
 
 report::PageSize DocumentCommands::pageSize() {
@@ -113,7 +96,8 @@ void DocumentCommands::exportReport() {
         dialogs_->reportSaveFileName(&window_, suggestedName(QStringLiteral("pdf")));
     if (chosen.isEmpty())
         return;
-    const Outcome written = report::writeReportPdf(currentReport(), localPath(chosen), pageSize());
+    const Outcome written =
+        report::writeReportPdf(currentReport(), chosen.toStdString(), pageSize());
     if (!written)
         prompter_.inform(written.message());
 }
@@ -124,7 +108,7 @@ void DocumentCommands::exportCommandList() {
     if (chosen.isEmpty())
         return;
     const Outcome written =
-        brenmoor::exportCommandList(window_.document().project(), localPath(chosen));
+        brenmoor::exportCommandList(window_.document().project(), chosen.toStdString());
     if (!written)
         prompter_.inform(written.message());
 }
@@ -150,12 +134,12 @@ void DocumentCommands::importCommandList() {
             break;
         }
     }
-    const CommandListImport imported = importCommandListFile(project, localPath(chosen), mode);
+    const CommandListImport imported = importCommandListFile(project, chosen.toStdString(), mode);
     if (!imported.ok()) {
         if (!imported.read)
             prompter_.inform(imported.read.message());
         else
-            prompter_.informList(formatMessage(msg::ImportRefused, localPath(chosen)),
+            prompter_.informList(formatMessage(msg::ImportRefused, chosen.toStdString()),
                                  imported.lines());
         return;
     }

@@ -42,7 +42,7 @@ class DocumentCommands : public QObject {
     static report::PageSize pageSize();
 
   private:
-    QAction* addAction(QMenu& menu, MessageId caption, void (DocumentCommands::*slot)());
+    void addAction(QMenu& menu, MessageId caption, void (DocumentCommands::*slot)());
     // A file name beside the document's, with that extension.
     QString suggestedName(const QString& suffix) const;
     void paint(QPrinter& printer, const ReportDocument& report) const;

@@ -2,9 +2,9 @@
 
 #include "core/resources/messages_documents.h"
 #include "core/resources/messages_gui.h"
+#include "gui/app/file_dialogs.h"
 #include "gui/app/gui_text.h"
 
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -12,42 +12,16 @@
 
 namespace brenmoor::gui {
 
-namespace {
-
-QString chosenFile(QFileDialog& dialog) {
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
-}
-
-QString saveName(QWidget* parent, const QString& suggested, MessageId filter,
-                 const QString& suffix) {
-    QFileDialog dialog(parent);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(qtext(filter));
-    dialog.setDefaultSuffix(suffix);
-    if (!suggested.isEmpty())
-        dialog.selectFile(suggested);
-    return chosenFile(dialog);
-}
-
-} // namespace
-
 QString QtDocumentDialogs::reportSaveFileName(QWidget* parent, const QString& suggested) {
-    return saveName(parent, suggested, msg::PdfFileFilter, QStringLiteral("pdf"));
+    return askSaveName(parent, {qtext(msg::PdfFileFilter)}, QStringLiteral("pdf"), suggested);
 }
 
 QString QtDocumentDialogs::commandListSaveFileName(QWidget* parent, const QString& suggested) {
-    return saveName(parent, suggested, msg::CsvFileFilter, QStringLiteral("csv"));
+    return askSaveName(parent, {qtext(msg::CsvFileFilter)}, QStringLiteral("csv"), suggested);
 }
 
 QString QtDocumentDialogs::commandListOpenFileName(QWidget* parent) {
-    QFileDialog dialog(parent);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({qtext(msg::CsvFileFilter), qtext(msg::FilterAllFiles)});
-    return chosenFile(dialog);
+    return askOpenName(parent, {qtext(msg::CsvFileFilter), qtext(msg::FilterAllFiles)});
 }
 
 bool QtDocumentDialogs::choosePrinter(QWidget* parent, QPrinter& printer) {
