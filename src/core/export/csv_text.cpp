@@ -185,25 +185,25 @@ std::variant<CsvTable, CsvProblem> parseCsv(std::string_view text) {
     return Reader(converted, detectSeparator(converted)).read();
 }
 
+std::string csvField(std::string_view text, char separator) {
+    const char special[] = {separator, '"', '\r', '\n'};
+    if (text.find_first_of(std::string_view(special, std::size(special))) == std::string_view::npos)
+        return std::string(text);
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
 std::string csvRecord(const std::vector<std::string>& fields, char separator) {
     std::string line;
     for (size_t i = 0; i < fields.size(); ++i) {
         if (i > 0)
             line += separator;
-        const std::string& field = fields[i];
-        const bool quote =
-            field.find_first_of(std::string{separator, '"', '\r', '\n'}) != std::string::npos;
-        if (!quote) {
-            line += field;
-            continue;
-        }
-        line += '"';
-        for (const char c : field) {
-            if (c == '"')
-                line += '"';
-            line += c;
-        }
-        line += '"';
+        line += csvField(fields[i], separator);
     }
     return line + "\r\n";
 }

@@ -50,6 +50,10 @@ inline constexpr std::size_t kMaxCsvBytes = 1 << 20;
 // text too large) is the one problem returned.
 std::variant<CsvTable, CsvProblem> parseCsv(std::string_view text);
 
+// One field as RFC 4180 writes it: quoted only when it holds the separator,
+// a quote or a line break, with its quotes doubled.
+std::string csvField(std::string_view text, char separator = ',');
+
 // One record as RFC 4180 writes it: fields quoted only when they hold the
 // separator, a quote or a line break; ended with CRLF.
 std::string csvRecord(const std::vector<std::string>& fields, char separator = ',');

@@ -9,8 +9,6 @@
 namespace brenmoor::monitor {
 namespace {
 
-constexpr std::string_view kLineEnd = "\r\n";
-
 constexpr std::string_view kColumns[] = {"time",   "elapsed_ms", "bytes", "state", "state_text",
                                          "slave",  "start",      "count", "data",  "answer",
                                          "listed", "command",    "type",  "value"};
@@ -26,28 +24,8 @@ std::string bytesText(std::span<const uint8_t> bytes) {
 
 } // namespace
 
-std::string csvField(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(text);
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"')
-            quoted += '"';
-        quoted += c;
-    }
-    quoted += '"';
-    return quoted;
-}
-
 std::string csvHeader() {
-    std::string line;
-    for (const std::string_view column : kColumns) {
-        if (!line.empty())
-            line += ',';
-        line += column;
-    }
-    line += kLineEnd;
-    return line;
+    return csvRecord(std::vector<std::string>(std::begin(kColumns), std::end(kColumns)));
 }
 
 std::string answerText(std::span<const uint8_t> answer) {
@@ -64,31 +42,23 @@ std::string answerText(std::span<const uint8_t> answer) {
 std::string csvRow(const LogEntry& entry) {
     const MonitorRecord& record = *entry.record;
     const auto row = rowFor(record);
-    const std::string fields[] = {
+    return csvRecord({
         wallTimeText(entry.wallMs),
         std::to_string(entry.elapsedMs),
         bytesText(entry.bytes),
         std::to_string(record.state),
-        csvField(stateText(record.state)),
+        std::string(stateText(record.state)),
         std::to_string(record.slaveAddress),
         std::to_string(record.startingAddress),
         std::to_string(record.dataCount),
         // What the list shows, or the bytes for a record it never shows.
-        csvField(row ? row->data : hexBytesText(record.data)),
+        row ? row->data : hexBytesText(record.data),
         answerText(entry.answer),
         entry.listed ? "yes" : "no",
-        csvField(entry.command),
-        csvField(entry.type),
-        csvField(entry.value),
-    };
-    std::string line;
-    for (size_t i = 0; i < std::size(fields); ++i) {
-        if (i > 0)
-            line += ',';
-        line += fields[i];
-    }
-    line += kLineEnd;
-    return line;
+        entry.command,
+        entry.type,
+        entry.value,
+    });
 }
 
 Outcome CsvLogFile::open(const std::string& path) {

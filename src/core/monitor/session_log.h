@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/export/csv_text.h"
 #include "core/monitor/monitor_record.h"
 #include "core/monitor/monitor_save_file.h"
 #include "core/resources/outcome.h"
@@ -29,7 +30,6 @@ struct LogEntry {
 // line ends, fields quoted where they hold a comma, a quote or a line end.
 // Columns: time, elapsed_ms, bytes, state, state_text, slave, start, count,
 // data, answer, listed, command, type, value.
-std::string csvField(std::string_view text);
 std::string csvHeader();
 std::string csvRow(const LogEntry& entry);
 
