@@ -10,7 +10,6 @@
 #include "core/serial/clock.h"
 
 #include <csignal>
-#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -99,13 +98,7 @@ bool writeStatistics(const monitor::MonitorDiagnostics& diagnostics, const std::
 
 // Two options naming one file would leave only what was written last.
 bool sameFile(const std::string& a, const std::string& b) {
-    if (a.empty() || b.empty())
-        return false;
-    std::error_code ea;
-    std::error_code eb;
-    const auto ca = std::filesystem::weakly_canonical(std::filesystem::u8path(a), ea);
-    const auto cb = std::filesystem::weakly_canonical(std::filesystem::u8path(b), eb);
-    return ea || eb ? a == b : ca == cb;
+    return !a.empty() && !b.empty() && samePath(a, b).value_or(a == b);
 }
 
 void refuseSharedFiles(const MonitorArgs& args) {

@@ -1,6 +1,5 @@
 // `report`: the commissioning report as a PDF. Built only where the report's
 // render library is (it needs QtGui); the command list commands are not.
-#ifdef BRENMOOR_HAVE_REPORT
 
 #include "cli/command_registry.h"
 #include "cli/project_io.h"
@@ -48,5 +47,3 @@ const RegisterCommand registration{
 
 } // namespace
 } // namespace brenmoor::cli
-
-#endif

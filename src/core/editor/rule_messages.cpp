@@ -1,23 +1,14 @@
 #include "core/editor/rule_messages.h"
 
 #include "core/editor/edit_limits.h"
+#include "core/model/number_text.h"
 #include "core/resources/message_text.h"
 #include "core/resources/messages_documents.h"
 #include "core/resources/string_table.h"
 
-#include <cstdio>
-
 namespace brenmoor {
 
 namespace {
-
-// Addresses as the grid's mapping address cell takes them: hexadecimal
-// without prefix or leading zeros.
-std::string hex(int32_t address) {
-    char buffer[12];
-    std::snprintf(buffer, sizeof buffer, "%X", static_cast<unsigned>(address));
-    return buffer;
-}
 
 std::string limits(MessageId id, int low, int high) {
     return fillIn(id, {std::to_string(low), std::to_string(high)});
@@ -56,10 +47,11 @@ std::string ruleMessage(const CellEditor& editor, const PageSubject& s) {
         const FunctionCodeRecord* record = s.code();
         if (record && record->read)
             return fillIn(msg::RuleMapAddressRead,
-                          {hex(kReadMapAddresses.first), hex(kReadMapAddresses.last)});
+                          {upperHex(kReadMapAddresses.first), upperHex(kReadMapAddresses.last)});
         return fillIn(msg::RuleMapAddressWrite,
-                      {hex(kWriteMapAddresses[0].first), hex(kWriteMapAddresses[0].last),
-                       hex(kWriteMapAddresses[1].first), hex(kWriteMapAddresses[1].last)});
+                      {upperHex(kWriteMapAddresses[0].first), upperHex(kWriteMapAddresses[0].last),
+                       upperHex(kWriteMapAddresses[1].first),
+                       upperHex(kWriteMapAddresses[1].last)});
     }
     case Rule::None:
     case Rule::Store:

@@ -55,14 +55,8 @@ Outcome MonitorDiagnostics::exportLog(const std::string& path) const {
         return Outcome::failure(msg::LogExportFailed, formatMessage(msg::LogExportFailed, path));
     };
     if (log_.isOpen()) {
-        // Exported onto itself, the log is already where it was asked to
-        // be. Paths are compared, not file identities: the standard
-        // library cannot tell files apart on every platform.
-        std::error_code logError;
-        std::error_code pathError;
-        const auto logFile = std::filesystem::weakly_canonical(nativePath(log_.path()), logError);
-        const auto target = std::filesystem::weakly_canonical(nativePath(path), pathError);
-        if (!logError && !pathError && logFile == target)
+        // Exported onto itself, the log is already where it was asked to be.
+        if (samePath(log_.path(), path).value_or(false))
             return Outcome::success();
         return copyFileAtomically(log_.path(), path) ? Outcome::success() : failed();
     }

@@ -3,7 +3,6 @@
 #include "core/model/store_texts.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 
 namespace brenmoor {
@@ -19,12 +18,6 @@ int64_t commandStatusBytes(const CONFIG& subnet) {
 
 int usedCommandCount(const CONFIG& subnet) {
     return std::clamp(subnet.commandCount, 0, kMaxCommands);
-}
-
-std::string upperHex(int64_t value) {
-    char buffer[24];
-    std::snprintf(buffer, sizeof buffer, "%llX", static_cast<unsigned long long>(value));
-    return buffer;
 }
 
 } // namespace brenmoor

@@ -23,7 +23,4 @@ int64_t commandStatusBytes(const CONFIG& subnet);
 // The commands in use of a subnet, whatever a damaged file put in the count.
 int usedCommandCount(const CONFIG& subnet);
 
-// Upper-case hexadecimal without prefix or leading zeros ("1A", "4000").
-std::string upperHex(int64_t value);
-
 } // namespace brenmoor

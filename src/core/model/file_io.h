@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -18,6 +19,19 @@ Outcome fileErrorOutcome(int errorNumber, const std::string& path);
 // The program holds every path as UTF-8; this is the path the system's file
 // functions take (wide characters on Windows, the bytes as they are elsewhere).
 std::filesystem::path nativePath(const std::string& path);
+
+// Whether two paths lead to the same place, by their resolved names: file
+// identities cannot be told apart by the standard library on every
+// platform. Nothing when either cannot be resolved.
+inline std::optional<bool> samePath(const std::string& a, const std::string& b) {
+    std::error_code errorA;
+    std::error_code errorB;
+    const auto resolvedA = std::filesystem::weakly_canonical(nativePath(a), errorA);
+    const auto resolvedB = std::filesystem::weakly_canonical(nativePath(b), errorB);
+    if (errorA || errorB)
+        return std::nullopt;
+    return resolvedA == resolvedB;
+}
 
 // Reads a whole regular file. Anything else (a directory, a device, a FIFO,
 // a terminal) is refused at once, before a byte is read, so that nothing

@@ -100,6 +100,12 @@ int64_t leadingHexDigits(std::string_view text) {
     return leadingDigits(text, 16);
 }
 
+std::string upperHex(int64_t value) {
+    char buffer[24];
+    std::snprintf(buffer, sizeof buffer, "%llX", static_cast<unsigned long long>(value));
+    return buffer;
+}
+
 std::string lowerHex(int32_t value) {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "%x", static_cast<uint32_t>(value));

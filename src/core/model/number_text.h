@@ -24,6 +24,10 @@ int32_t leadingHex(std::string_view text);
 // negative).
 std::string lowerHex(int32_t value);
 
+// Upper-case hexadecimal without prefix or leading zeros ("1A", "4000"): a
+// mapping address as the grid takes it.
+std::string upperHex(int64_t value);
+
 // Numbers inside store texts as the mapping tools read them: the digits up to
 // the first character that is not one (empty text reads as 0). A sign is not
 // a digit, so the "-1" of a field never set reads as 0. Values saturate far

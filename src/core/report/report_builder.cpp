@@ -138,11 +138,11 @@ ReportSection mapsSection(const Project& project) {
         else
             section.blocks.emplace_back(std::move(map));
     }
-    section.blocks.emplace_back(
-        ReportLegend{{{MapColour::Green, textOf(msg::LegendInput)},
-                      {MapColour::Blue, textOf(msg::LegendOutput)},
-                      {MapColour::Red, textOf(msg::LegendConflict)},
-                      {MapColour::Yellow, textOf(msg::LegendLocalDataExchange)}}});
+    ReportLegend legend;
+    for (const MapColour colour :
+         {MapColour::Green, MapColour::Blue, MapColour::Red, MapColour::Yellow})
+        legend.entries.emplace_back(colour, mapColourLegend(colour));
+    section.blocks.emplace_back(std::move(legend));
     return section;
 }
 

@@ -46,10 +46,7 @@ void DownloadSequence::show() {
 }
 
 void DownloadSequence::counted() {
-    TransferCount& count = view_.count;
-    ++count.requestsDone;
-    count.requestsPlanned =
-        std::max(downloadRequests(*project_, facts_, readBack_), count.requestsDone);
+    view_.count.countRequest(downloadRequests(*project_, facts_, readBack_));
     show();
 }
 

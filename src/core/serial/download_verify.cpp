@@ -121,9 +121,7 @@ VerifyReport verifyDownload(SerialPort& port, Clock& clock, const Project& proje
     GatewayReader reader(port, clock);
     // The download planned these requests with its own; they go on counting.
     reader.setExchanged([&] {
-        TransferCount& count = view.count;
-        ++count.requestsDone;
-        count.requestsPlanned = std::max(count.requestsPlanned, count.requestsDone);
+        view.count.countRequest(view.count.requestsPlanned);
         show();
     });
     Outcome read = reader.readMainBlocks(project.device);

@@ -15,6 +15,13 @@ struct TransferCount {
     int command = 0; // 1-based; 0 until the first command
     int commands = 0;
 
+    // One more request went out; the plan, as it now stands, never counts
+    // fewer than have gone.
+    void countRequest(int planned) {
+        ++requestsDone;
+        requestsPlanned = planned > requestsDone ? planned : requestsDone;
+    }
+
     friend bool operator==(const TransferCount&, const TransferCount&) = default;
 };
 

@@ -31,9 +31,7 @@ void UploadSequence::show() {
 
 void UploadSequence::counted() {
     TransferCount& count = view_.count;
-    ++count.requestsDone;
-    count.requestsPlanned =
-        std::max(readRequests(*device_, reader_.facts(), true), count.requestsDone);
+    count.countRequest(readRequests(*device_, reader_.facts(), true));
     if (const auto commands = reader_.facts().commandCount; commands && *commands > 0) {
         const auto& records = reader_.received().commands[0];
         count.commands = *commands;
