@@ -2,6 +2,7 @@
 
 #include "core/resources/messages_history.h"
 #include "gui/app/gui_text.h"
+#include "gui/serial/request_progress.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -33,11 +34,7 @@ ReadingDialog::ReadingDialog(QWidget* parent)
 void ReadingDialog::showView(const TransferView& view) {
     lineA_->setText(qtext(view.lineA));
     lineB_->setText(qtext(view.lineB));
-    if (view.count.requestsPlanned > 0) {
-        progress_->setRange(0, view.count.requestsPlanned);
-        progress_->setValue(std::min(view.count.requestsDone, view.count.requestsPlanned));
-        progress_->setFormat(qtext(requestCountText(view.count)));
-    }
+    showRequestCount(*progress_, view.count);
 }
 
 } // namespace brenmoor::gui

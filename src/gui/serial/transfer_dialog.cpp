@@ -5,6 +5,7 @@
 #include "gui/app/gui_text.h"
 #include "gui/app/qt_prompter.h"
 #include "gui/serial/check_mark_icon.h"
+#include "gui/serial/request_progress.h"
 #include "gui/serial/serial_link.h"
 
 #include <QCloseEvent>
@@ -178,14 +179,9 @@ void TransferDialog::showView(const TransferView& view) {
     }
     // The count comes with the transfer's own reports; a view without a
     // plan (nothing sent yet) leaves the bar away.
-    const TransferCount& count = view.count;
-    progress_->setVisible(count.requestsPlanned > 0);
-    progress_->setRange(0, std::max(count.requestsPlanned, 1));
-    progress_->setValue(std::min(count.requestsDone, progress_->maximum()));
-    const QString requests = qtext(requestCountText(count));
-    progress_->setFormat(requests);
-    progress_->setAccessibleName(requests);
-    commandLine_->setText(qtext(commandCountText(count)));
+    progress_->setVisible(view.count.requestsPlanned > 0);
+    showRequestCount(*progress_, view.count);
+    commandLine_->setText(qtext(commandCountText(view.count)));
 }
 
 void TransferDialog::setTransferring(bool transferring) {
